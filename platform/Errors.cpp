@@ -1,0 +1,29 @@
+#include "platform/Errors.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+TErrorHandler &Handler() {
+    static TErrorHandler Installed;
+    return Installed;
+}
+} // namespace
+
+void ApplicationShowError(const QString &Message) {
+    if (Handler()) {
+        Handler()(Message);
+        return;
+    }
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+        QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
+                              Message);
+    else
+        qWarning("%s", qPrintable(Message));
+}
+
+TErrorHandler SetApplicationErrorHandler(TErrorHandler NewHandler) {
+    TErrorHandler Previous = std::move(Handler());
+    Handler() = std::move(NewHandler);
+    return Previous;
+}
