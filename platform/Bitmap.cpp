@@ -15,12 +15,16 @@ QRgb ToRgb32(TColor Color) {
     return qRgb(GetRValue(C), GetGValue(C), GetBValue(C));
 }
 
-bool SizeAllowed(int64_t Width, int64_t Height) { return Width * Height <= TBitmap::MaxPixels; }
+bool SizeAllowed(int64_t Width, int64_t Height) {
+    return Width * Height <= TBitmap::MaxPixels;
+}
 } // namespace
 
 TBitmap::TBitmap() : FCanvas(std::make_unique<TCanvas>(&FImage)) {}
 
-TBitmap::TBitmap(int Width, int Height) : TBitmap() { SetSize(Width, Height); }
+TBitmap::TBitmap(int Width, int Height) : TBitmap() {
+    SetSize(Width, Height);
+}
 
 TBitmap::~TBitmap() = default;
 
@@ -43,7 +47,8 @@ bool TBitmap::SetSize(int NewWidth, int NewHeight) {
     const int KeepWidth = std::min(NewWidth, Width());
     const int KeepHeight = std::min(NewHeight, Height());
     for (int Y = 0; Y < KeepHeight; ++Y)
-        std::memcpy(Resized.scanLine(Y), FImage.constScanLine(Y), size_t(KeepWidth) * BytesPerPixel);
+        std::memcpy(Resized.scanLine(Y), FImage.constScanLine(Y),
+                    size_t(KeepWidth) * BytesPerPixel);
     FImage = std::move(Resized);
     return true;
 }
@@ -111,7 +116,9 @@ const QImage &TBitmap::Image() const {
     return FImage;
 }
 
-bool TBitmap::SaveToFile(const QString &FileName) const { return Image().save(FileName, "BMP"); }
+bool TBitmap::SaveToFile(const QString &FileName) const {
+    return Image().save(FileName, "BMP");
+}
 
 bool TBitmap::LoadFromFile(const QString &FileName) {
     QImageReader Reader(FileName);
@@ -123,4 +130,6 @@ bool TBitmap::LoadFromFile(const QString &FileName) {
     return !Loaded.isNull() && Assign(Loaded);
 }
 
-void TBitmap::FinishPainting() const { FCanvas->Release(); }
+void TBitmap::FinishPainting() const {
+    FCanvas->Release();
+}

@@ -9,13 +9,19 @@
 namespace {
 Qt::PenStyle ToQtPenStyle(TPenStyle Style) {
     switch (Style) {
-    case psDash: return Qt::DashLine;
-    case psDot: return Qt::DotLine;
-    case psDashDot: return Qt::DashDotLine;
-    case psDashDotDot: return Qt::DashDotDotLine;
-    case psClear: return Qt::NoPen;
+    case psDash:
+        return Qt::DashLine;
+    case psDot:
+        return Qt::DotLine;
+    case psDashDot:
+        return Qt::DashDotLine;
+    case psDashDotDot:
+        return Qt::DashDotDotLine;
+    case psClear:
+        return Qt::NoPen;
     case psSolid:
-    case psInsideFrame: break;
+    case psInsideFrame:
+        break;
     }
     return Qt::SolidLine;
 }
@@ -59,7 +65,9 @@ TCanvas::TCanvas(QImage *Image) : FImage(Image) {}
 
 TCanvas::TCanvas(QPainter *Painter) : FBorrowed(Painter) {}
 
-TCanvas::~TCanvas() { Release(); }
+TCanvas::~TCanvas() {
+    Release();
+}
 
 QPainter &TCanvas::Painter() {
     if (FBorrowed)
@@ -88,8 +96,8 @@ void TCanvas::ApplyPen(QPainter &P) const {
     // A flat cap leaves out a one-pixel line's end point, as LineTo must; wide pens are round.
     const int Width = std::max(1, Pen.Width);
     const bool Wide = Width > 1;
-    P.setPen(QPen(ToQColor(Pen.Color), Width, ToQtPenStyle(Pen.Style), Wide ? Qt::RoundCap : Qt::FlatCap,
-                  Wide ? Qt::RoundJoin : Qt::MiterJoin));
+    P.setPen(QPen(ToQColor(Pen.Color), Width, ToQtPenStyle(Pen.Style),
+                  Wide ? Qt::RoundCap : Qt::FlatCap, Wide ? Qt::RoundJoin : Qt::MiterJoin));
 }
 
 void TCanvas::ApplyBrush(QPainter &P) const {
@@ -101,10 +109,18 @@ void TCanvas::ApplyBrush(QPainter &P) const {
 
 void TCanvas::ApplyMode(QPainter &P) const {
     switch (Pen.Mode) {
-    case pmCopy: P.setCompositionMode(QPainter::CompositionMode_SourceOver); break;
-    case pmNot: P.setCompositionMode(QPainter::RasterOp_NotDestination); break;
-    case pmXor: P.setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
-    case pmNotXor: P.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination); break;
+    case pmCopy:
+        P.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        break;
+    case pmNot:
+        P.setCompositionMode(QPainter::RasterOp_NotDestination);
+        break;
+    case pmXor:
+        P.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        break;
+    case pmNotXor:
+        P.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        break;
     }
 }
 
@@ -146,7 +162,8 @@ void TCanvas::Ellipse(int Left, int Top, int Right, int Bottom) {
     QPainter &P = Painter();
     if (!P.isActive() || Right <= Left || Bottom <= Top)
         return;
-    if (Pen.Mode != pmCopy || (PenVisible() && Pen.Style != psSolid && Pen.Style != psInsideFrame)) {
+    if (Pen.Mode != pmCopy ||
+        (PenVisible() && Pen.Style != psSolid && Pen.Style != psInsideFrame)) {
         ApplyPen(P);
         ApplyBrush(P);
         ApplyMode(P);
@@ -223,7 +240,8 @@ void TCanvas::TextOut(int X, int Y, const QString &Text) {
     if (Font.Orientation % 3600 != 0)
         P.rotate(-Font.Orientation / 10.0);
     if (Brush.Style == bsSolid)
-        P.fillRect(QRect(DX, Baseline - Metrics.ascent(), Width, Metrics.height()), ToQColor(Brush.Color));
+        P.fillRect(QRect(DX, Baseline - Metrics.ascent(), Width, Metrics.height()),
+                   ToQColor(Brush.Color));
     P.setFont(QtFont);
     P.setPen(ToQColor(Font.Color));
     P.drawText(DX, Baseline, Shown);
@@ -234,7 +252,9 @@ int TCanvas::TextWidth(const QString &Text) const {
     return QFontMetrics(Font.ToQFont()).horizontalAdvance(Font.DisplayText(Text));
 }
 
-int TCanvas::TextHeight(const QString &) const { return QFontMetrics(Font.ToQFont()).height(); }
+int TCanvas::TextHeight(const QString &) const {
+    return QFontMetrics(Font.ToQFont()).height();
+}
 
 void TCanvas::Draw(int X, int Y, const TBitmap &Source) {
     if (Source.Empty())

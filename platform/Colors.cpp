@@ -58,23 +58,52 @@ constexpr NamedColor KNamedColors[] = {
 QPalette::ColorRole RoleFor(TColor System, QPalette::ColorGroup &Group) {
     Group = QPalette::Active;
     switch (System & 0xFF) {
-    case 1: case 12: return QPalette::Dark;
-    case 2: case 13: return QPalette::Highlight;
-    case 3: Group = QPalette::Inactive; return QPalette::Highlight;
-    case 4: case 15: case 0: case 10: case 11: return QPalette::Button;
-    case 5: return QPalette::Base;
-    case 6: case 21: return QPalette::Shadow;
-    case 7: case 8: return QPalette::WindowText;
-    case 9: case 14: return QPalette::HighlightedText;
-    case 16: return QPalette::Dark;
-    case 17: Group = QPalette::Disabled; return QPalette::WindowText;
-    case 18: return QPalette::ButtonText;
-    case 19: Group = QPalette::Inactive; return QPalette::HighlightedText;
-    case 20: return QPalette::Light;
-    case 22: return QPalette::Midlight;
-    case 23: return QPalette::ToolTipText;
-    case 24: return QPalette::ToolTipBase;
-    default: return QPalette::Window;
+    case 1:
+    case 12:
+        return QPalette::Dark;
+    case 2:
+    case 13:
+        return QPalette::Highlight;
+    case 3:
+        Group = QPalette::Inactive;
+        return QPalette::Highlight;
+    case 4:
+    case 15:
+    case 0:
+    case 10:
+    case 11:
+        return QPalette::Button;
+    case 5:
+        return QPalette::Base;
+    case 6:
+    case 21:
+        return QPalette::Shadow;
+    case 7:
+    case 8:
+        return QPalette::WindowText;
+    case 9:
+    case 14:
+        return QPalette::HighlightedText;
+    case 16:
+        return QPalette::Dark;
+    case 17:
+        Group = QPalette::Disabled;
+        return QPalette::WindowText;
+    case 18:
+        return QPalette::ButtonText;
+    case 19:
+        Group = QPalette::Inactive;
+        return QPalette::HighlightedText;
+    case 20:
+        return QPalette::Light;
+    case 22:
+        return QPalette::Midlight;
+    case 23:
+        return QPalette::ToolTipText;
+    case 24:
+        return QPalette::ToolTipBase;
+    default:
+        return QPalette::Window;
     }
 }
 } // namespace

@@ -58,9 +58,15 @@ constexpr TColor clInfoBk = clSystemColor | 24;
 constexpr TColor RGB(uint8_t R, uint8_t G, uint8_t B) {
     return TColor(R) | (TColor(G) << 8) | (TColor(B) << 16);
 }
-constexpr uint8_t GetRValue(TColor C) { return uint8_t(C); }
-constexpr uint8_t GetGValue(TColor C) { return uint8_t(C >> 8); }
-constexpr uint8_t GetBValue(TColor C) { return uint8_t(C >> 16); }
+constexpr uint8_t GetRValue(TColor C) {
+    return uint8_t(C);
+}
+constexpr uint8_t GetGValue(TColor C) {
+    return uint8_t(C >> 8);
+}
+constexpr uint8_t GetBValue(TColor C) {
+    return uint8_t(C >> 16);
+}
 
 // Plain RGB for any colour: system colours through the palette, others masked to 24 bits.
 TColor ColorToRGB(TColor Color);

@@ -10,9 +10,13 @@ std::vector<TVexComponent *> GPending;
 std::vector<std::vector<TVexComponent *> *> GFinishing;
 } // namespace
 
-TVexComponent::TVexComponent() { TLoadingScope::Add(this); }
+TVexComponent::TVexComponent() {
+    TLoadingScope::Add(this);
+}
 
-TVexComponent::~TVexComponent() { TLoadingScope::Forget(this); }
+TVexComponent::~TVexComponent() {
+    TLoadingScope::Forget(this);
+}
 
 void TVexComponent::SetDesigning(bool Value) {
     if (Value)
@@ -21,9 +25,13 @@ void TVexComponent::SetDesigning(bool Value) {
         FComponentState &= ~unsigned(csDesigning);
 }
 
-void TVexComponent::Loaded() { FComponentState &= ~unsigned(csLoading); }
+void TVexComponent::Loaded() {
+    FComponentState &= ~unsigned(csLoading);
+}
 
-TLoadingScope::TLoadingScope() { ++GDepth; }
+TLoadingScope::TLoadingScope() {
+    ++GDepth;
+}
 
 TLoadingScope::~TLoadingScope() {
     if (--GDepth > 0)
@@ -45,10 +53,14 @@ void TLoadingScope::Add(TVexComponent *Component) {
     GPending.push_back(Component);
 }
 
-bool TLoadingScope::Active() { return GDepth > 0; }
+bool TLoadingScope::Active() {
+    return GDepth > 0;
+}
 
 void TLoadingScope::Forget(TVexComponent *Component) {
-    std::replace(GPending.begin(), GPending.end(), Component, static_cast<TVexComponent *>(nullptr));
+    std::replace(GPending.begin(), GPending.end(), Component,
+                 static_cast<TVexComponent *>(nullptr));
     for (std::vector<TVexComponent *> *Batch : GFinishing)
-        std::replace(Batch->begin(), Batch->end(), Component, static_cast<TVexComponent *>(nullptr));
+        std::replace(Batch->begin(), Batch->end(), Component,
+                     static_cast<TVexComponent *>(nullptr));
 }

@@ -19,8 +19,10 @@ struct StyleName {
     TFontStyle Style;
     const char *Ident;
 };
-constexpr StyleName KStyleNames[] = {
-    {fsBold, "fsBold"}, {fsItalic, "fsItalic"}, {fsUnderline, "fsUnderline"}, {fsStrikeOut, "fsStrikeOut"}};
+constexpr StyleName KStyleNames[] = {{fsBold, "fsBold"},
+                                     {fsItalic, "fsItalic"},
+                                     {fsUnderline, "fsUnderline"},
+                                     {fsStrikeOut, "fsStrikeOut"}};
 
 struct CharsetName {
     uint8_t Charset;
@@ -32,12 +34,17 @@ constexpr CharsetName KCharsetNames[] = {{ANSI_CHARSET, "ANSI_CHARSET"},
                                          {OEM_CHARSET, "OEM_CHARSET"}};
 } // namespace
 
-int TFont::Size() const { return -MulDiv(Height, 72, 96); }
+int TFont::Size() const {
+    return -MulDiv(Height, 72, 96);
+}
 
-void TFont::SetSize(int Points) { Height = -MulDiv(Points, 96, 72); }
+void TFont::SetSize(int Points) {
+    Height = -MulDiv(Points, 96, 72);
+}
 
 bool TFont::IsSymbol() const {
-    return Charset == SYMBOL_CHARSET || Name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0;
+    return Charset == SYMBOL_CHARSET ||
+           Name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0;
 }
 
 QString TFont::DisplayText(const QString &Text) const {

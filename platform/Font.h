@@ -6,6 +6,7 @@
 #include "platform/Colors.h"
 
 #include <QFont>
+#include <QMetaType>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -50,3 +51,5 @@ public:
 
     friend bool operator==(const TFont &, const TFont &) = default;
 };
+
+Q_DECLARE_METATYPE(TFont)

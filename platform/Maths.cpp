@@ -18,9 +18,13 @@ int Saturate(double Value) {
 }
 } // namespace
 
-int Round(double Value) { return Saturate(std::nearbyint(Value)); }
+int Round(double Value) {
+    return Saturate(std::nearbyint(Value));
+}
 
-int Trunc(double Value) { return Saturate(std::trunc(Value)); }
+int Trunc(double Value) {
+    return Saturate(std::trunc(Value));
+}
 
 int MulDiv(int A, int B, int C) {
     if (C == 0)
@@ -28,7 +32,8 @@ int MulDiv(int A, int B, int C) {
     const int64_t Product = int64_t(A) * B;
     const int64_t Half = (C < 0 ? -int64_t(C) : int64_t(C)) / 2;
     const bool Negative = (Product < 0) != (C < 0);
-    const int64_t Magnitude = ((Product < 0 ? -Product : Product) + Half) / (C < 0 ? -int64_t(C) : C);
+    const int64_t Magnitude =
+        ((Product < 0 ? -Product : Product) + Half) / (C < 0 ? -int64_t(C) : C);
     const int64_t Result = Negative ? -Magnitude : Magnitude;
     if (Result > INT_MAX || Result < INT_MIN)
         return -1;
@@ -52,6 +57,10 @@ void Randomize() {
     GSeed = uint32_t(std::chrono::duration_cast<std::chrono::microseconds>(Now).count());
 }
 
-void SetRandSeed(uint32_t Seed) { GSeed = Seed; }
+void SetRandSeed(uint32_t Seed) {
+    GSeed = Seed;
+}
 
-uint32_t RandSeed() { return GSeed; }
+uint32_t RandSeed() {
+    return GSeed;
+}

@@ -25,11 +25,21 @@ TRegion TRegion::CreateRoundRect(int Left, int Top, int Right, int Bottom, int C
 
 void TRegion::Combine(const TRegion &A, const TRegion &B, TRegionCombine Mode) {
     switch (Mode) {
-    case RGN_AND: FRegion = A.FRegion.intersected(B.FRegion); break;
-    case RGN_OR: FRegion = A.FRegion.united(B.FRegion); break;
-    case RGN_XOR: FRegion = A.FRegion.xored(B.FRegion); break;
-    case RGN_DIFF: FRegion = A.FRegion.subtracted(B.FRegion); break;
-    case RGN_COPY: FRegion = A.FRegion; break;
+    case RGN_AND:
+        FRegion = A.FRegion.intersected(B.FRegion);
+        break;
+    case RGN_OR:
+        FRegion = A.FRegion.united(B.FRegion);
+        break;
+    case RGN_XOR:
+        FRegion = A.FRegion.xored(B.FRegion);
+        break;
+    case RGN_DIFF:
+        FRegion = A.FRegion.subtracted(B.FRegion);
+        break;
+    case RGN_COPY:
+        FRegion = A.FRegion;
+        break;
     }
 }
 

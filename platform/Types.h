@@ -22,12 +22,18 @@ struct TRect {
     bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
     // QRect's right and bottom are inclusive: this is the same pixel area.
     QRect ToQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
-    static TRect FromQRect(const QRect &R) { return {R.left(), R.top(), R.right() + 1, R.bottom() + 1}; }
+    static TRect FromQRect(const QRect &R) {
+        return {R.left(), R.top(), R.right() + 1, R.bottom() + 1};
+    }
     friend bool operator==(const TRect &, const TRect &) = default;
 };
 
-inline TPoint Point(int X, int Y) { return {X, Y}; }
-inline TRect Rect(int Left, int Top, int Right, int Bottom) { return {Left, Top, Right, Bottom}; }
+inline TPoint Point(int X, int Y) {
+    return {X, Y};
+}
+inline TRect Rect(int Left, int Top, int Right, int Bottom) {
+    return {Left, Top, Right, Bottom};
+}
 
 // Text alignment flags as the instruments pass them to TCanvas::SetTextAlign.
 enum : unsigned {

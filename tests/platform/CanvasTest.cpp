@@ -1,5 +1,5 @@
-#include "platform/Bitmap.h"
 #include "platform/Canvas.h"
+#include "platform/Bitmap.h"
 #include "platform/Maths.h"
 
 #include <gtest/gtest.h>
