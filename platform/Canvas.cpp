@@ -93,7 +93,7 @@ void TCanvas::ApplyPen(QPainter &P) const {
         P.setPen(Qt::NoPen);
         return;
     }
-    // A flat cap leaves out a one-pixel line's end point, as LineTo must; wide pens are round.
+    // Wide pens have round ends and joins, as the desktop's did.
     const int Width = std::max(1, Pen.Width);
     const bool Wide = Width > 1;
     P.setPen(QPen(ToQColor(Pen.Color), Width, ToQtPenStyle(Pen.Style),
@@ -133,7 +133,22 @@ void TCanvas::LineTo(int X, int Y) {
     if (P.isActive() && PenVisible() && (X != FPenPos.X || Y != FPenPos.Y)) {
         ApplyPen(P);
         ApplyMode(P);
-        P.drawLine(FPenPos.X, FPenPos.Y, X, Y);
+        if (std::max(1, Pen.Width) == 1) {
+            // The painter drops one end of a thin line by its direction, not by which end came
+            // last: draw both ends and clip the end point away.
+            QPen Thin = P.pen();
+            Thin.setCapStyle(Qt::SquareCap);
+            P.save();
+            P.setPen(Thin);
+            P.setClipRegion(QRegion(QRect(std::min(FPenPos.X, X) - 1, std::min(FPenPos.Y, Y) - 1,
+                                          std::abs(X - FPenPos.X) + 3, std::abs(Y - FPenPos.Y) + 3))
+                                .subtracted(QRegion(X, Y, 1, 1)),
+                            Qt::IntersectClip);
+            P.drawLine(FPenPos.X, FPenPos.Y, X, Y);
+            P.restore();
+        } else {
+            P.drawLine(FPenPos.X, FPenPos.Y, X, Y);
+        }
     }
     FPenPos = {X, Y};
 }

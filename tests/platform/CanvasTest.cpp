@@ -27,6 +27,20 @@ TEST(Canvas, LineToLeavesOutItsEndPoint) {
     EXPECT_EQ(B.Canvas().PenPos(), Point(12, 5));
 }
 
+TEST(Canvas, LineToLeavesOutItsEndPointInEveryDirection) {
+    const TPoint Ends[] = {{2, 15}, {15, 2}, {2, 2}, {15, 15}, {9, 2}, {2, 9}};
+    for (const TPoint End : Ends) {
+        TBitmap B(20, 20);
+        B.Fill(clWhite);
+        B.Canvas().Pen.Color = clRed;
+        B.Canvas().MoveTo(9, 9);
+        B.Canvas().LineTo(End.X, End.Y);
+        EXPECT_EQ(B.Pixel(9, 9), clRed) << End.X << "," << End.Y;
+        EXPECT_EQ(B.Pixel(End.X, End.Y), clWhite) << End.X << "," << End.Y;
+        EXPECT_EQ(CountColor(B, clRed), std::max(std::abs(End.X - 9), std::abs(End.Y - 9)));
+    }
+}
+
 TEST(Canvas, RectangleAndFillRectExcludeRightAndBottom) {
     TBitmap B(20, 20);
     B.Fill(clWhite);
