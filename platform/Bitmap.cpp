@@ -38,18 +38,22 @@ bool TBitmap::SetSize(int NewWidth, int NewHeight) {
     FinishPainting();
     if (NewWidth == 0 || NewHeight == 0) {
         FImage = QImage();
+        FWidth = NewWidth;
+        FHeight = NewHeight;
         return true;
     }
     QImage Resized(NewWidth, NewHeight, QImage::Format_RGB32);
     if (Resized.isNull())
         return false;
     Resized.fill(KOpaqueBlack);
-    const int KeepWidth = std::min(NewWidth, Width());
-    const int KeepHeight = std::min(NewHeight, Height());
+    const int KeepWidth = std::min(NewWidth, FImage.width());
+    const int KeepHeight = std::min(NewHeight, FImage.height());
     for (int Y = 0; Y < KeepHeight; ++Y)
         std::memcpy(Resized.scanLine(Y), FImage.constScanLine(Y),
                     size_t(KeepWidth) * BytesPerPixel);
     FImage = std::move(Resized);
+    FWidth = NewWidth;
+    FHeight = NewHeight;
     return true;
 }
 
@@ -99,6 +103,8 @@ void TBitmap::Assign(const TBitmap &Source) {
     FinishPainting();
     Source.FinishPainting();
     FImage = Source.FImage;
+    FWidth = Source.FWidth;
+    FHeight = Source.FHeight;
 }
 
 bool TBitmap::Assign(const QImage &Source) {
@@ -108,6 +114,8 @@ bool TBitmap::Assign(const QImage &Source) {
         return false;
     FinishPainting();
     FImage = Source.isNull() ? QImage() : Source.convertToFormat(QImage::Format_RGB32);
+    FWidth = FImage.width();
+    FHeight = FImage.height();
     return true;
 }
 

@@ -27,8 +27,10 @@ public:
     TBitmap(const TBitmap &) = delete;
     TBitmap &operator=(const TBitmap &) = delete;
 
-    int Width() const { return FImage.width(); }
-    int Height() const { return FImage.height(); }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    // No pixels: either side is 0. The other side is remembered, so a size set one side at a
+    // time arrives whole.
     bool Empty() const { return FImage.isNull(); }
 
     // Negative sizes become 0 and each side is cut to MaxDimension; a size whose area exceeds
@@ -71,6 +73,8 @@ private:
     void FinishPainting() const;
 
     QImage FImage;
+    int FWidth = 0;
+    int FHeight = 0;
     std::unique_ptr<TCanvas> FCanvas;
     TColor FTransparentColor = clBlack;
 };

@@ -128,3 +128,14 @@ TEST(Maths, RandomIsReproducibleAndInRange) {
     }
     EXPECT_EQ(Random(0), 0);
 }
+
+TEST(Bitmap, SizeSetOneSideAtATimeArrivesWhole) {
+    TBitmap B;
+    B.SetWidth(100);
+    EXPECT_EQ(B.Width(), 100);
+    EXPECT_TRUE(B.Empty());
+    B.SetHeight(40);
+    EXPECT_EQ(B.Width(), 100);
+    EXPECT_EQ(B.Height(), 40);
+    EXPECT_FALSE(B.Empty());
+}
