@@ -1,0 +1,20 @@
+#pragma once
+// zlib compression of whole in-memory streams, as the compressed control files store them: the
+// stream's content becomes exactly one zlib stream (level 9, header bytes 0x78 0xDA) with no
+// framing of ours, and back.
+
+#include <QBuffer>
+#include <cstdint>
+
+// Decompressed data larger than this is refused as corrupt, so a small hostile file cannot make
+// the program allocate without bound.
+constexpr int64_t KMaxDecompressedSize = int64_t(64) * 1024 * 1024;
+
+// Replaces the whole content of Stream by its compression; the position ends at the end.
+// Raises EVexError("error") when zlib fails, leaving Stream as it was.
+void CompressStream(QBuffer &Stream);
+
+// Replaces the whole content of Stream by the decompression of all of it; the position ends at
+// 0. An empty stream stays empty. Corrupt, truncated or oversized data raises
+// EVexError("error") and leaves Stream exactly as it was, content and position.
+void DecompressStream(QBuffer &Stream);
