@@ -1,0 +1,48 @@
+#pragma once
+// The buffered control: owns the off-screen surface FBuffer, always the control's size, into
+// which descendants render, and receives the shared frame tick once subscribed.
+
+#include "framework/VexGraphicControl.h"
+#include "platform/Bitmap.h"
+
+#include <QPointer>
+#include <memory>
+#include <vector>
+
+class TVexVBlankTimer;
+
+class TVexVBSGraphicControl : public TVexGraphicControl {
+    Q_OBJECT
+
+public:
+    explicit TVexVBSGraphicControl(QWidget *Parent = nullptr);
+    ~TVexVBSGraphicControl() override;
+
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+    // Subscribes to the frame timer, once; there is no unsubscribing short of destruction.
+    // Designing controls are marked subscribed but never tick.
+    void EnableFrameTimer(bool Value);
+    bool Subscribed() const { return FSubscribed; }
+    virtual void EndUpdate();
+
+    // One frame, called by the frame timer: raises OnVBS. Animated descendants call this first.
+    virtual void FrameTick();
+
+    const TBitmap &Buffer() const { return *FBuffer; }
+
+signals:
+    void OnVBS(TVexVBSGraphicControl *Sender);
+
+protected:
+    // Adds a surface that follows the control's size, like FBuffer.
+    void AddResizedBitmap(TBitmap *Bitmap) { FResizeList.push_back(Bitmap); }
+
+    std::unique_ptr<TBitmap> FBuffer;
+    bool FUpdateLocked = false;
+
+private:
+    QPointer<TVexVBlankTimer> FFrameTimer;
+    std::vector<TBitmap *> FResizeList;
+    bool FSubscribed = false;
+};
