@@ -165,7 +165,9 @@ TColor TVexGraphicControl::Color() const {
 
 void TVexGraphicControl::SetColor(TColor Value) {
     FColor = Value;
-    FParentColor = false;
+    // A file stores both; reading the colour must not undo the stored ParentColor.
+    if (!IsLoading())
+        FParentColor = false;
     update();
 }
 
