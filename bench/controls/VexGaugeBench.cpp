@@ -1,0 +1,56 @@
+#include "controls/VexGauge.h"
+
+#include <QDial>
+#include <QImage>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+
+namespace {
+// One animation frame: the paint of a moving needle over the stored background.
+void BM_GaugePaint(benchmark::State &State) {
+    const int Size = int(State.range(0));
+    QWidget Form;
+    TVexGauge Gauge(&Form);
+    Gauge.SetBounds(0, 0, Size, Size);
+    QImage Target(Size, Size, QImage::Format_RGB32);
+    Gauge.render(&Target);
+    Gauge.SetFloat(100);
+    for (auto _ : State) {
+        Gauge.FrameTick();
+        Gauge.render(&Target);
+    }
+}
+
+// The rebuild after a property change: face, labels, ticks at double size, then halving.
+void BM_GaugeRenderBackground(benchmark::State &State) {
+    const int Size = int(State.range(0));
+    QWidget Form;
+    TVexGauge Gauge(&Form);
+    Gauge.SetBounds(0, 0, Size, Size);
+    QImage Target(Size, Size, QImage::Format_RGB32);
+    Gauge.render(&Target);
+    TColor Color = clWhite;
+    for (auto _ : State) {
+        Color ^= 0x000101;
+        Gauge.SetTickColor(Color);
+    }
+}
+
+// Qt's own dial of the same size, painted the same way: the yardstick for a frame.
+void BM_QDialPaint(benchmark::State &State) {
+    const int Size = int(State.range(0));
+    QDial Dial;
+    Dial.resize(Size, Size);
+    Dial.setNotchesVisible(true);
+    QImage Target(Size, Size, QImage::Format_RGB32);
+    int Value = 0;
+    for (auto _ : State) {
+        Dial.setValue(Value++ % 100);
+        Dial.render(&Target);
+    }
+}
+} // namespace
+
+BENCHMARK(BM_GaugePaint)->Arg(161)->Arg(400)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GaugeRenderBackground)->Arg(161)->Arg(400)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QDialPaint)->Arg(161)->Arg(400)->Unit(benchmark::kMicrosecond);

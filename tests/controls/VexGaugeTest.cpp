@@ -1,0 +1,275 @@
+#include "controls/VexGauge.h"
+#include "framework/VexVBlankTimer.h"
+
+#include <QImage>
+#include <QMetaProperty>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+
+namespace {
+int Brightness(QRgb P) {
+    return (qRed(P) + qGreen(P) + qBlue(P)) / 3;
+}
+
+// The brightest pixel around At: a halved 3-pixel pen covers its line's pixels only partly.
+int PeakAround(const QImage &Image, QPoint At) {
+    int Peak = 0;
+    for (int DY = -1; DY <= 1; ++DY)
+        for (int DX = -1; DX <= 1; ++DX)
+            Peak = std::max(Peak, Brightness(Image.pixel(At + QPoint(DX, DY))));
+    return Peak;
+}
+
+// A gauge on a form, made ready the way a code-built gauge becomes ready: by its first paint.
+struct Gauge : ::testing::Test {
+    QWidget Form;
+    TVexGauge G{&Form};
+    QImage Paint() { return G.grab().toImage(); }
+    void Settle(int Frames = 3000) {
+        for (int I = 0; I < Frames; ++I)
+            G.FrameTick();
+    }
+    // The screen-resolution background: the top-left quarter of the rendered surface.
+    QImage Background() const { return G.Buffer().Image().copy(0, 0, G.width(), G.height()); }
+    // The screen point at Rho double-size pixels from the tick centre in direction A (radians,
+    // measured as the tick loop does).
+    QPoint TickPoint(double Rho, double A) const {
+        const int BW = 2 * G.width(), BH = 2 * G.height();
+        return QPoint((BW / 2 + 2 * G.OrigoX() - int(std::lround(Rho * std::cos(A)))) / 2,
+                      (BH / 2 + 2 * G.OrigoY() - int(std::lround(Rho * std::sin(A)))) / 2);
+    }
+    double TickAngle(int I) const {
+        const double A0 = std::numbers::pi - G.MaxAngle() * std::numbers::pi / 180;
+        const double A1 = std::numbers::pi - G.MinAngle() * std::numbers::pi / 180;
+        return A0 - (A0 - A1) / (G.TickCount() - 1) * I;
+    }
+};
+
+QStringList StoredValues(const QObject &O) {
+    QStringList Values;
+    for (int I = 0; I < O.metaObject()->propertyCount(); ++I) {
+        const QMetaProperty P = O.metaObject()->property(I);
+        if (P.isStored() && P.enclosingMetaObject()->className()[0] == 'T')
+            Values << QLatin1String(P.name()) + QLatin1Char('=') + P.read(&O).toString();
+    }
+    return Values;
+}
+} // namespace
+
+TEST_F(Gauge, DefaultGaugeIsReadyOnItsFirstPaint) {
+    EXPECT_FALSE(G.Ready());
+    const QImage Shown = Paint();
+    EXPECT_TRUE(G.Ready());
+    EXPECT_EQ(G.width(), 200);
+    EXPECT_EQ(G.height(), 200);
+    EXPECT_EQ(G.ResourceImageIndex(), 13);
+    EXPECT_EQ(G.Face().Width(), 200);
+    EXPECT_EQ(G.Buffer().Width(), 400);
+    EXPECT_TRUE(G.Circular());
+    EXPECT_FALSE(G.mask().contains(QPoint(2, 2)));
+    EXPECT_TRUE(G.mask().contains(QPoint(100, 100)));
+    EXPECT_EQ(G.ScaleCount(), 11);
+    EXPECT_EQ(G.MinAngle(), 235.0f);
+    EXPECT_EQ(G.MaxAngle(), -55.0f);
+    // The face's bezel shows: the picture is not a blank surface.
+    int Bright = 0;
+    for (int X = 0; X < 200; ++X)
+        Bright += Brightness(Shown.pixel(X, 100)) > 60;
+    EXPECT_GT(Bright, 4);
+}
+
+TEST_F(Gauge, FiftyOneTicksWithEveryFifthLongFromTheMaxEnd) {
+    Paint();
+    const QImage B = Background();
+    const int R = int(std::lround(200 * 75 * 0.01));
+    int Short = 0, Long = 0;
+    for (int I = 0; I < G.TickCount(); ++I) {
+        const double A = TickAngle(I);
+        Short += PeakAround(B, TickPoint(R - 5, A)) > 150;
+        Long += PeakAround(B, TickPoint(R - 16, A)) > 150;
+        EXPECT_EQ(PeakAround(B, TickPoint(R - 16, A)) > 150, I % 5 == 0) << "tick " << I;
+    }
+    EXPECT_EQ(Short, 51);
+    EXPECT_EQ(Long, 11);
+    // With 50 ticks the counting end shows: long at MaxAngle, short at MinAngle.
+    G.SetTickCount(50);
+    Paint();
+    const QImage Fifty = Background();
+    EXPECT_GT(PeakAround(Fifty, TickPoint(R - 16, TickAngle(0))), 150);
+    EXPECT_LT(PeakAround(Fifty, TickPoint(R - 16, TickAngle(49))), 150);
+}
+
+TEST_F(Gauge, OrigoMovesTicksLabelsAndNeedleButNotTheCaptions) {
+    G.SetUnitString(QStringLiteral("kPa"));
+    G.SetUnitChoordY(40);
+    G.SetValueChoordY(-70);
+    Paint();
+    const QImage Before = Background();
+    const std::vector<TPoint> NeedleBefore = G.ArrowPoints();
+    G.SetOrigoX(12);
+    G.SetOrigoY(-6);
+    Paint();
+    const QImage After = Background();
+    const int R = int(std::lround(200 * 75 * 0.01));
+    for (int I = 0; I < G.TickCount(); I += 5)
+        EXPECT_GT(PeakAround(After, TickPoint(R - 16, TickAngle(I))), 150) << I;
+    ASSERT_EQ(G.ArrowPoints().size(), NeedleBefore.size());
+    for (size_t I = 0; I < NeedleBefore.size(); ++I) {
+        EXPECT_EQ(G.ArrowPoints()[I].X, NeedleBefore[I].X + 12);
+        EXPECT_EQ(G.ArrowPoints()[I].Y, NeedleBefore[I].Y - 6);
+    }
+    // The unit caption stays where it was: the band around it is unchanged.
+    EXPECT_EQ(Before.copy(86, 140, 28, 12), After.copy(86, 140, 28, 12));
+    G.SetOrigoX(0);
+    G.SetOrigoY(0);
+    G.SetScaleCount(0);
+    Paint();
+    const QImage NoLabels = Background();
+    G.SetScaleCount(11);
+    Paint();
+    // The "50" label sits straight up at the label radius.
+    EXPECT_NE(NoLabels.copy(90, 40, 20, 14), Background().copy(90, 40, 20, 14));
+}
+
+TEST_F(Gauge, NeedleSettlesStraightUpForTheMiddleOfANegativeRange) {
+    G.SetMin(-50);
+    G.SetMax(0);
+    G.SetFloat(-25);
+    Paint();
+    Settle();
+    Paint();
+    // atSharp's tip (100, 0): 77 pixels up from the pivot, one to the clockwise side.
+    const TPoint Tip = G.ArrowPoints()[2];
+    EXPECT_EQ(Tip.X, 101);
+    EXPECT_EQ(Tip.Y, 100 - 77);
+}
+
+TEST_F(Gauge, ValueTextShowsTheTargetBeforeTheNeedleArrives) {
+    G.SetValueChoordY(-70);
+    G.SetDrawTicks(false);
+    G.SetScaleType(TVexGauge::stNoScale);
+    QWidget OtherForm;
+    TVexGauge Settled(&OtherForm);
+    Settled.SetValueChoordY(-70);
+    Settled.SetDrawTicks(false);
+    Settled.SetScaleType(TVexGauge::stNoScale);
+    Settled.SetFloat(100);
+    for (int I = 0; I < 3000; ++I)
+        Settled.FrameTick();
+    const QImage AtZero = Paint();
+    G.SetFloat(100);
+    const QImage Moving = Paint();
+    const QRect Text(70, 28, 60, 18);
+    EXPECT_EQ(Moving.copy(Text), Settled.grab().toImage().copy(Text));
+    EXPECT_NE(Moving.copy(Text), AtZero.copy(Text));
+    EXPECT_EQ(G.DisplayValue(), 0.0f);
+}
+
+TEST_F(Gauge, CoverBandHidesTheNeedleInItsRows) {
+    G.SetBounds(0, 0, 169, 169);
+    G.SetCoverHeight(44);
+    G.SetFloat(0); // the needle points down into the band
+    Paint();
+    const QImage Shown = Paint();
+    const QImage Back = Background();
+    const int Band = 169 - int(std::lround(169 * 44 * 0.01));
+    EXPECT_EQ(Band, 95);
+    EXPECT_EQ(Shown.copy(0, Band, 169, 74), Back.copy(0, Band, 169, 74));
+    G.SetCoverHeight(0);
+    EXPECT_NE(Paint().copy(0, Band, 169, 74), Back.copy(0, Band, 169, 74));
+}
+
+TEST_F(Gauge, FacesSetTheOutlineAndForceSquareKeepsItSquare) {
+    Paint();
+    G.SetResourceImageIndex(6);
+    EXPECT_FALSE(G.Circular());
+    EXPECT_TRUE(G.mask().contains(QPoint(1, 1)));
+    G.SetResourceImageIndex(13);
+    EXPECT_TRUE(G.Circular());
+    EXPECT_FALSE(G.mask().contains(QPoint(1, 1)));
+    G.SetResourceImageIndex(22);
+    G.SetResourceImageIndex(0);
+    EXPECT_EQ(G.ResourceImageIndex(), 13);
+
+    G.SetBounds(0, 0, 150, 90);
+    EXPECT_EQ(G.width(), 150);
+    EXPECT_EQ(G.height(), 150);
+    G.SetForceSquare(false);
+    G.SetBounds(0, 0, 150, 90);
+    EXPECT_EQ(G.height(), 90);
+    EXPECT_EQ(G.Face().Width(), 150);
+    EXPECT_EQ(G.Face().Height(), 90);
+    // Without a parent a face cannot be chosen.
+    TVexGauge Orphan;
+    Orphan.SetResourceImageIndex(5);
+    EXPECT_EQ(Orphan.ResourceImageIndex(), 13);
+}
+
+TEST_F(Gauge, AnglesAreNormalisedAndBadCountsRefused) {
+    G.SetMinAngle(595);
+    G.SetMaxAngle(-415);
+    EXPECT_EQ(G.MinAngle(), 235.0f);
+    EXPECT_EQ(G.MaxAngle(), -55.0f);
+    G.SetMinAngle(245.5f);
+    EXPECT_EQ(G.MinAngle(), 245.5f);
+    G.SetScaleCount(-1);
+    G.SetCoverHeight(-3);
+    EXPECT_EQ(G.ScaleCount(), 11);
+    EXPECT_EQ(G.CoverHeight(), 0.0f);
+    // Single labels and ticks stand at the start angle without failing.
+    G.SetScaleCount(1);
+    G.SetTickCount(1);
+    G.SetMajorTickInterval(0);
+    Paint();
+    for (int Type = 0; Type <= TVexGauge::atSharpDouble; ++Type) {
+        G.SetArrowType(TVexGauge::TArrowType(Type));
+        Paint();
+        EXPECT_GE(G.ArrowPoints().size(), 4u);
+    }
+}
+
+TEST_F(Gauge, AlarmsFireWhenTheValueCrossesTheirThresholds) {
+    G.SetUpperAlarmThreshold(80);
+    G.SetLowerAlarmThreshold(20);
+    int Upper = 0, Lower = 0, Above = 0, Below = 0;
+    QObject::connect(&G, &TVexGauge::OnUpperAlarm, [&] { ++Upper; });
+    QObject::connect(&G, &TVexGauge::OnLowerAlarm, [&] { ++Lower; });
+    QObject::connect(&G, &TVexGauge::OnAboveMax, [&] { ++Above; });
+    QObject::connect(&G, &TVexGauge::OnBelowMax, [&] { ++Below; });
+    G.SetFloat(50);
+    G.SetFloat(90);
+    G.SetFloat(95); // still above: no second alarm
+    G.SetFloat(10);
+    G.SetFloat(150);
+    G.SetFloat(200);
+    G.SetFloat(60);
+    EXPECT_EQ(Upper, 2);
+    EXPECT_EQ(Lower, 1);
+    EXPECT_EQ(Above, 1);
+    EXPECT_EQ(Below, 1);
+}
+
+TEST_F(Gauge, ControlFileRoundTripsEveryProperty) {
+    QTemporaryDir Dir;
+    G.SetArrowType(TVexGauge::atWicked);
+    G.SetUnitString(QStringLiteral("°C"));
+    G.SetTickColor(clRed);
+    TFont F = G.ScaleFont();
+    F.Style = fsBold;
+    G.SetScaleFont(F);
+    G.SetMinAngle(200);
+    G.SetFloat(33.5f);
+    Paint();
+    G.SetResourceImageIndex(9);
+    const QString File = Dir.filePath(QStringLiteral("dial.TVexGauge"));
+    G.SaveToFile(File, sfCompressed);
+    QWidget Other;
+    TVexGauge Copy(&Other);
+    Copy.LoadFromFile(File, sfCompressed);
+    EXPECT_EQ(StoredValues(Copy), StoredValues(G));
+    EXPECT_TRUE(Copy.Ready());
+    EXPECT_FALSE(Copy.Circular());
+}
