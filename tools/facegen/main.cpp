@@ -1,6 +1,7 @@
-// VexFaceGenerator: draws the 21 blank gauge faces into a folder as 1.jpg .. 21.jpg, and on
-// request a contact sheet of them.
+// VexFaceGenerator: draws the 21 blank gauge faces into a folder as 1.jpg .. 21.jpg, on request
+// a contact sheet of them, and with --banners the contact page's logo and product banner.
 
+#include "Banners.h"
 #include "ContactSheet.h"
 #include "FaceGenerator.h"
 
@@ -10,17 +11,18 @@
 #include <memory>
 
 namespace {
-bool WantsSheet(int Argc, char **Argv) {
+bool HasOption(int Argc, char **Argv, const char *Name) {
     for (int I = 1; I < Argc; ++I)
-        if (std::strncmp(Argv[I], "--sheet", 7) == 0)
+        if (std::strncmp(Argv[I], Name, std::strlen(Name)) == 0)
             return true;
     return false;
 }
 
-// The faces are painted on images only and need no GUI application; the sheet's captions need
-// fonts, and those a GUI application, which never needs a display here.
+// The faces are painted on images only and need no GUI application; the sheet's captions and
+// the banners' lettering need fonts, and those a GUI application, which never needs a display
+// here.
 std::unique_ptr<QCoreApplication> MakeApplication(int &Argc, char **Argv) {
-    if (!WantsSheet(Argc, Argv))
+    if (!HasOption(Argc, Argv, "--sheet") && !HasOption(Argc, Argv, "--banners"))
         return std::make_unique<QCoreApplication>(Argc, Argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -32,22 +34,34 @@ int main(int argc, char **argv) {
     const auto App = MakeApplication(argc, argv);
     QCommandLineParser Parser;
     Parser.setApplicationDescription(
-        QStringLiteral("Draws the blank gauge faces 1.jpg .. 21.jpg."));
+        QStringLiteral("Draws the blank gauge faces 1.jpg .. 21.jpg and the contact page's "
+                       "banners."));
     Parser.addHelpOption();
-    Parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Folder for the faces."));
+    Parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Folder for the faces."),
+                                 QStringLiteral("[folder]"));
     const QCommandLineOption Sheet(QStringLiteral("sheet"),
                                    QStringLiteral("Also save a contact sheet of the faces."),
                                    QStringLiteral("file.png"));
+    const QCommandLineOption Banners(QStringLiteral("banners"),
+                                     QStringLiteral("Write logo.jpg and banner.jpg into <dir>."),
+                                     QStringLiteral("dir"));
     Parser.addOption(Sheet);
+    Parser.addOption(Banners);
     Parser.process(*App);
-    if (Parser.positionalArguments().size() != 1)
+    const QStringList Folders = Parser.positionalArguments();
+    // Faces, banners or both; a sheet is made of written faces.
+    if (Folders.size() > 1 ||
+        (Folders.isEmpty() && (!Parser.isSet(Banners) || Parser.isSet(Sheet))))
         Parser.showHelp(1);
 
-    const QString Folder = Parser.positionalArguments().front();
     QString Error;
-    const bool Done =
-        WriteFaces(Folder, Error) &&
-        (!Parser.isSet(Sheet) || WriteContactSheet(Folder, Parser.value(Sheet), Error));
+    bool Done = true;
+    if (!Folders.isEmpty())
+        Done = WriteFaces(Folders.front(), Error) &&
+               (!Parser.isSet(Sheet) ||
+                WriteContactSheet(Folders.front(), Parser.value(Sheet), Error));
+    if (Done && Parser.isSet(Banners))
+        Done = WriteBanners(Parser.value(Banners), Error);
     if (!Done)
         qCritical("VexFaceGenerator: %s", qPrintable(Error));
     return Done ? 0 : 1;
