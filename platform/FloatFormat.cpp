@@ -17,7 +17,7 @@ QChar GThousand = QLatin1Char(',');
 constexpr int ExpansionDigits = 18;
 // Significant digits of FloatToStr.
 constexpr int GeneralDigits = 15;
-// FloatToStr switches to scientific form outside 1E-5 <= |value| < 1E15.
+// FloatToStr switches to scientific form outside 1E-4 <= |value| < 1E15.
 constexpr int GeneralMinExponent = -5;
 // The longest exponent a picture can ask for ("E+0000").
 constexpr int MaxExponentDigits = 4;

@@ -31,6 +31,6 @@ void SetThousandSeparator(QChar Separator);
 
 QString FormatFloat(const QString &Picture, double Value);
 // Shortest general text of Value with up to 15 significant digits ("0.1", "42.7"): fixed when
-// 1E-5 <= |Value| < 1E15 after rounding, else one digit before the point and an exponent with a
+// 1E-4 <= |Value| < 1E15 after rounding, else one digit before the point and an exponent with a
 // sign only when negative ("1E20", "1.5E-5").
 QString FloatToStr(double Value);

@@ -65,7 +65,10 @@ TColor BlendColors(TColor C1, TColor C2, float T) {
     const TColor B = ColorToRGB(C2);
     const float U = 1.0f - T;
     // The difference of two channels times a float is exact in double, so halves round as such.
-    const auto Mix = [U](int K1, int K2) { return ClampByte(K2 + Round(double(K1 - K2) * U)); };
+    // Bounded before rounding: an absurd T must clamp, not overflow the sum.
+    const auto Mix = [U](int K1, int K2) {
+        return ClampByte(K2 + Round(std::clamp(double(K1 - K2) * U, -510.0, 510.0)));
+    };
     return RGB(Mix(GetRValue(A), GetRValue(B)), Mix(GetGValue(A), GetGValue(B)),
                Mix(GetBValue(A), GetBValue(B)));
 }
@@ -132,12 +135,12 @@ void ReplicateFirstRow(TBitmap &Bitmap) {
 }
 
 void SmoothStretch(const TBitmap &Source, TBitmap &Dest, int Width, int Height) {
-    // Four times the size must stay a valid surface size.
+    // Four times the size must stay a valid surface size; a size beyond that leaves an empty
+    // result rather than a wrongly sized one.
     constexpr int Limit = TBitmap::MaxDimension / 4;
-    Width = std::clamp(Width, 0, Limit);
-    Height = std::clamp(Height, 0, Limit);
-    if (!Dest.SetSize(4 * Width, 4 * Height)) {
-        // Too large an area: leave an empty result rather than a wrongly sized one.
+    Width = std::max(Width, 0);
+    Height = std::max(Height, 0);
+    if (Width > Limit || Height > Limit || !Dest.SetSize(4 * Width, 4 * Height)) {
         Dest.SetSize(0, 0);
         return;
     }

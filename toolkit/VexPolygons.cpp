@@ -10,15 +10,19 @@
 #include <numbers>
 
 namespace {
-// Value Index of Count spread evenly from From to To; a single value stands at From.
+// Value Index of Count spread evenly from From to To, the step divided out before it is
+// multiplied (labels depend on that order); a single value stands at From.
 double ScaleStep(double From, double To, int Index, int Count) {
-    return Count > 1 ? From + (To - From) * Index / (Count - 1) : From;
+    return Count > 1 ? From + (To - From) / (Count - 1) * Index : From;
 }
 
-// The point at Radius pixels from (CX, CY) in the direction Angle (degrees), y downwards.
+// The point at Radius pixels from (CX, CY) in the direction Angle (degrees), y downwards. Offsets
+// are bounded so that an absurd radius cannot overflow the sum.
 TPoint ArcPoint(int CX, int CY, double Radius, double Angle) {
+    constexpr double Limit = 1 << 24;
     const double A = Angle * std::numbers::pi / 180.0;
-    return {CX + Round(Radius * std::cos(A)), CY - Round(Radius * std::sin(A))};
+    return {CX + Round(std::clamp(Radius * std::cos(A), -Limit, Limit)),
+            CY - Round(std::clamp(Radius * std::sin(A), -Limit, Limit))};
 }
 
 // Calls Draw(Index, Angle, Anchor) for Count labels from StartAngle to EndAngle on an arc of
@@ -42,7 +46,9 @@ void TextOutCentred(TCanvas &Canvas, TPoint At, const QString &Text) {
 }
 
 // A rotated caption reads along the arc; one whose baseline would point leftwards (upside down)
-// is turned over and centred instead.
+// is turned over and centred instead. The angle is brought into 0..359 before that test: a
+// negative angle such as -135 also reads upside down, and the remainder alone (which keeps the
+// sign) would leave it so.
 void TextOutCaption(TCanvas &Canvas, TPoint At, int Angle, const QString &Text) {
     int A = (Angle % 360 + 360) % 360;
     unsigned Align = TA_RIGHT | TA_TOP;
@@ -137,9 +143,9 @@ void DrawTicks(TBitmap &Bitmap, int Length, int PenWidth, float Radius, int Coun
     const int CX = Bitmap.Width() / 2;
     const int CY = Bitmap.Height() / 2;
     const int Outer = Round(double(Radius) * (Bitmap.Width() / 2) * 0.01);
-    // From the end angle back to the start angle.
+    // From the end angle back to the start angle; a single tick stands at the start angle.
     for (int E = 0; E < Count; ++E) {
-        const double Beta = ScaleStep(StartAngle, EndAngle, Count - 1 - E, Count);
+        const double Beta = Count > 1 ? ScaleStep(EndAngle, StartAngle, E, Count) : StartAngle;
         const TPoint From = ArcPoint(CX, CY, Outer, Beta);
         const TPoint To = ArcPoint(CX, CY, Outer - Length, Beta);
         Canvas.MoveTo(From.X, From.Y);
