@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -391,39 +392,63 @@ TEST(DIBFX, SmoothStretchAveragesFourByFourBlocks) {
     }
 }
 
-TEST(DIBFX, TextOutRotatedTurnsTheTextAndRestoresTheCanvas) {
-    const auto Draw = [](int Angle) {
-        auto B = std::make_unique<TBitmap>(60, 60);
-        B->Fill(clWhite);
-        TCanvas &Canvas = B->Canvas();
-        Canvas.Font.Name = QStringLiteral("DejaVu Sans");
-        Canvas.Font.Height = -12;
-        Canvas.Font.Color = clBlack;
-        Canvas.Brush.Style = bsClear;
-        Canvas.SetTextAlign(TA_LEFT | TA_TOP);
-        const TFont Before = Canvas.Font;
-        TextOutRotated(Canvas, 30, 30, Angle, QStringLiteral("Wide text"), TA_CENTER | TA_BASELINE);
-        EXPECT_EQ(Canvas.Font, Before);
-        EXPECT_EQ(Canvas.TextAlign(), unsigned(TA_LEFT | TA_TOP));
-        return B;
-    };
-    const auto Extent = [](const TBitmap &B) {
-        int X0 = B.Width(), X1 = -1, Y0 = B.Height(), Y1 = -1;
-        for (int Y = 0; Y < B.Height(); ++Y)
-            for (int X = 0; X < B.Width(); ++X)
-                if (B.Pixel(X, Y) != clWhite) {
-                    X0 = std::min(X0, X), X1 = std::max(X1, X);
-                    Y0 = std::min(Y0, Y), Y1 = std::max(Y1, Y);
-                }
-        return std::pair{X1 - X0, Y1 - Y0};
-    };
-    const auto Flat = Extent(*Draw(0));
-    const auto Upright = Extent(*Draw(90));
-    EXPECT_GT(Flat.first, Flat.second);
-    EXPECT_GT(Upright.second, Upright.first);
-    // Whole turns are dropped, keeping the sign: 450 and -270 both draw as 90.
-    EXPECT_EQ(Pixels(*Draw(450)), Pixels(*Draw(90)));
-    EXPECT_EQ(Pixels(*Draw(-270)), Pixels(*Draw(90)));
+namespace {
+// "Wide text" (no descenders) in black 12-pixel type on a white 120 x 120 surface, drawn
+// rotated at (60, 60).
+std::unique_ptr<TBitmap> DrawRotatedText(int Angle, unsigned Align) {
+    auto B = std::make_unique<TBitmap>(120, 120);
+    B->Fill(clWhite);
+    TCanvas &Canvas = B->Canvas();
+    Canvas.Font.Name = QStringLiteral("DejaVu Sans");
+    Canvas.Font.Height = -12;
+    Canvas.Font.Color = clBlack;
+    Canvas.Brush.Style = bsClear;
+    Canvas.SetTextAlign(TA_LEFT | TA_TOP);
+    const TFont Before = Canvas.Font;
+    TextOutRotated(Canvas, 60, 60, Angle, QStringLiteral("Wide text"), Align);
+    EXPECT_EQ(Canvas.Font, Before);
+    EXPECT_EQ(Canvas.TextAlign(), unsigned(TA_LEFT | TA_TOP));
+    return B;
+}
+
+// The bounding box of the non-white pixels.
+TRect InkBox(const TBitmap &B) {
+    TRect Box{B.Width(), B.Height(), 0, 0};
+    for (int Y = 0; Y < B.Height(); ++Y)
+        for (int X = 0; X < B.Width(); ++X)
+            if (B.Pixel(X, Y) != clWhite)
+                Box = {std::min(Box.Left, X), std::min(Box.Top, Y), std::max(Box.Right, X + 1),
+                       std::max(Box.Bottom, Y + 1)};
+    return Box;
+}
+} // namespace
+
+TEST(DIBFX, TextOutRotatedTurnsCounterClockwiseAboutTheAlignedPoint) {
+    const unsigned LeftBaseline = TA_LEFT | TA_BASELINE;
+    // Reading upwards from (60, 60): the line runs up from Y, the glyphs stand left of X.
+    const TRect Up = InkBox(*DrawRotatedText(90, LeftBaseline));
+    EXPECT_GT(Up.Height(), 2 * Up.Width());
+    EXPECT_NEAR(Up.Bottom, 60, 3);
+    EXPECT_NEAR(Up.Right, 60, 3);
+    // Reading downwards: the line runs down from Y, the glyphs stand right of X.
+    const TRect Down = InkBox(*DrawRotatedText(270, LeftBaseline));
+    EXPECT_GT(Down.Height(), 2 * Down.Width());
+    EXPECT_NEAR(Down.Top, 60, 3);
+    EXPECT_NEAR(Down.Left, 60, 3);
+    // Unturned, centred on X and standing on the baseline at Y.
+    const TRect Flat = InkBox(*DrawRotatedText(0, TA_CENTER | TA_BASELINE));
+    EXPECT_GT(Flat.Width(), 2 * Flat.Height());
+    EXPECT_NEAR((Flat.Left + Flat.Right) / 2.0, 60, 2);
+    EXPECT_NEAR(Flat.Bottom, 60, 1);
+    EXPECT_LT(Flat.Top, 60 - 6);
+}
+
+TEST(DIBFX, TextOutRotatedDropsWholeTurnsKeepingTheSign) {
+    const unsigned Align = TA_CENTER | TA_BASELINE;
+    const std::vector<uint32_t> Upright = Pixels(*DrawRotatedText(90, Align));
+    EXPECT_EQ(Pixels(*DrawRotatedText(450, Align)), Upright);
+    EXPECT_EQ(Pixels(*DrawRotatedText(-270, Align)), Upright);
+    EXPECT_NE(Pixels(*DrawRotatedText(270, Align)), Upright);
 }
 
 TEST(DIBFX, EmptyAndSinglePixelBitmapsAreSafe) {

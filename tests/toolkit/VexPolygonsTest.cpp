@@ -1,9 +1,13 @@
 #include "toolkit/VexPolygons.h"
 
 #include "platform/FloatFormat.h"
+#include "platform/Maths.h"
 #include "toolkit/DIBFX.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
 
 namespace {
 // A white surface whose canvas writes black 14-pixel text.
@@ -114,15 +118,31 @@ TEST(VexPolygons, DrawTicksRunsFromTheEndAngleToTheStartAngle) {
     PrepareSurface(B);
     // Radius 80 % of 50 pixels: outer ends at 40 pixels, inner ends at 30.
     DrawTicks(B, 10, 1, 80, 3, 180, 0);
-    // Each tick is ten pixels long; the pixels between its two ends are checked.
-    for (int I = 1; I < 10; ++I) {
-        EXPECT_EQ(B.Pixel(90 - I, 50), clBlack) << I; // 0 degrees
-        EXPECT_EQ(B.Pixel(50, 10 + I), clBlack) << I; // 90 degrees, upwards
-        EXPECT_EQ(B.Pixel(10 + I, 50), clBlack) << I; // 180 degrees
+    // Each tick covers its outer end and the nine pixels inward; the line leaves out its inner
+    // end at radius 30.
+    for (int I = -1; I <= 10; ++I) {
+        const TColor Ink = I >= 0 && I < 10 ? clBlack : clWhite;
+        EXPECT_EQ(B.Pixel(90 - I, 50), Ink) << I; // 0 degrees
+        EXPECT_EQ(B.Pixel(50, 10 + I), Ink) << I; // 90 degrees, upwards
+        EXPECT_EQ(B.Pixel(10 + I, 50), Ink) << I; // 180 degrees
     }
     EXPECT_EQ(CountColor(B, clBlack), 30);
     // The last tick drawn is the one at the start angle.
     EXPECT_EQ(B.Canvas().PenPos(), Point(20, 50));
+}
+
+TEST(VexPolygons, DrawTicksOnANarrowBitmapMeasureTheRadiusAgainstItsWidth) {
+    // 30 x 36, centre (15, 18); the radius is 80 % of 15 pixels, 12, and the ticks 4 long.
+    TBitmap B(30, 36);
+    PrepareSurface(B);
+    DrawTicks(B, 4, 1, 80, 2, 90, 0);
+    for (int Y = 0; Y < 36; ++Y)
+        for (int X = 0; X < 30; ++X) {
+            const bool AtEnd = Y == 18 && X >= 24 && X <= 27; // 0 degrees, drawn first
+            const bool AtStart = X == 15 && Y >= 6 && Y <= 9; // 90 degrees, drawn last
+            ASSERT_EQ(B.Pixel(X, Y), AtEnd || AtStart ? clBlack : clWhite) << X << "," << Y;
+        }
+    EXPECT_EQ(B.Canvas().PenPos(), Point(15, 10));
 }
 
 TEST(VexPolygons, DrawTicksSingleTickStandsAtTheStartAngle) {
@@ -154,6 +174,28 @@ TEST(VexPolygons, DrawScaleNumbersCentresNumbersOnTheArc) {
     CentredText(Expected, Point(26, 94), FormatFloat(QStringLiteral("0"), 0));
     CentredText(Expected, Point(60, 12), FormatFloat(QStringLiteral("0"), 50));
     CentredText(Expected, Point(94, 94), FormatFloat(QStringLiteral("0"), 100));
+    EXPECT_EQ(B.Image(), Expected.Image());
+}
+
+TEST(VexPolygons, DrawScaleNumbersDividesTheStepBeforeMultiplying) {
+    // -10 + 3.5 / 10 * 7 lies just above -7.55, -10 + 3.5 * 7 / 10 just below it.
+    ASSERT_EQ(FormatFloat(QStringLiteral("0.0"), -10 + 3.5 / 10 * 7), QStringLiteral("-7.6"));
+    ASSERT_EQ(FormatFloat(QStringLiteral("0.0"), -10 + 3.5 * 7 / 10), QStringLiteral("-7.5"));
+    const QStringList Labels{"-10.0", "-9.7", "-9.3", "-8.9", "-8.6", "-8.3",
+                             "-7.9",  "-7.6", "-7.2", "-6.8", "-6.5"};
+    TBitmap B(300, 300);
+    PrepareSurface(B);
+    DrawScaleNumbers(B, 11, QStringLiteral("0.0"), -10, -6.5f, 225, -45, 0.8f, 0, false);
+
+    // Anchors every 27 degrees from 225, 120 pixels from the centre (150, 150).
+    TBitmap Expected(300, 300);
+    PrepareSurface(Expected);
+    Expected.Canvas().Brush.Style = bsClear;
+    for (int H = 0; H < 11; ++H) {
+        const double A = (225 - 27.0 * H) * std::numbers::pi / 180;
+        CentredText(Expected, Point(150 + Round(120 * std::cos(A)), 150 - Round(120 * std::sin(A))),
+                    Labels[H]);
+    }
     EXPECT_EQ(B.Image(), Expected.Image());
 }
 
