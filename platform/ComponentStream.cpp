@@ -718,6 +718,8 @@ void TTextReader::ReadProperty(QObject &Target) {
     if (!P || !TakesSubProperty(Kind, Sub))
         Fail(Line, QStringLiteral("unknown property '%1' of %2").arg(Name, ClassNameOf(Target)));
 
+    if (qsizetype(FAssignments.size()) >= KMaxComponentAssignments)
+        Fail(Line, QStringLiteral("more than %1 property values").arg(KMaxComponentAssignments));
     FPropertyName = Name;
     FValueLine = FToken.Line;
     TAssignment Assignment{&Target, *P, {}, {}};

@@ -22,9 +22,10 @@
 
 // Bounds on what the reader accepts, so that a damaged or hostile file fails with an error
 // instead of exhausting memory or the stack.
-constexpr qsizetype KMaxComponentTextSize = 16 * 1024 * 1024;
+constexpr qsizetype KMaxComponentTextSize = 8 * 1024 * 1024;
 constexpr qsizetype KMaxComponentLineSize = 1024 * 1024;
 constexpr int KMaxComponentNesting = 32;
+constexpr qsizetype KMaxComponentAssignments = 65536;
 
 // The text form of Root and its named child components. Raises EVexError for a value that the
 // reader could not take back (a type it does not know, a non-finite number, a line too long).

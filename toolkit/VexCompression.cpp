@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 
 #include <QByteArray>
+#include <algorithm>
 #include <zlib.h>
 
 namespace {
@@ -33,7 +34,7 @@ public:
     TInflater &operator=(const TInflater &) = delete;
 
     // The whole of Input must be one complete zlib stream with nothing after it.
-    QByteArray Run(const QByteArray &Input) {
+    QByteArray Run(const QByteArray &Input, int64_t MaxSize) {
         QByteArray Output;
         QByteArray Chunk(KInflateChunk, Qt::Uninitialized);
         FStream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(Input.constData()));
@@ -47,7 +48,7 @@ public:
             if (Status != Z_OK && Status != Z_STREAM_END)
                 RaiseZlibError();
             const qsizetype Produced = Chunk.size() - qsizetype(FStream.avail_out);
-            if (Output.size() + Produced > KMaxDecompressedSize)
+            if (Output.size() + Produced > MaxSize)
                 RaiseZlibError();
             Output.append(Chunk.constData(), Produced);
         }
@@ -74,7 +75,7 @@ void CompressStream(QBuffer &Stream) {
     ReplaceContent(Stream, std::move(Output), End);
 }
 
-void DecompressStream(QBuffer &Stream) {
+void DecompressStream(QBuffer &Stream, int64_t MaxSize) {
     if (Stream.data().isEmpty()) {
         if (Stream.isOpen())
             Stream.seek(0);
@@ -83,5 +84,6 @@ void DecompressStream(QBuffer &Stream) {
     // zlib counts input in 32-bit units; anything that large is far beyond the output bound.
     if (Stream.data().size() > qsizetype(UINT32_MAX))
         RaiseZlibError();
-    ReplaceContent(Stream, TInflater().Run(Stream.data()), 0);
+    ReplaceContent(Stream, TInflater().Run(Stream.data(), std::min(MaxSize, KMaxDecompressedSize)),
+                   0);
 }

@@ -6,8 +6,8 @@
 #include <QBuffer>
 #include <cstdint>
 
-// Decompressed data larger than this is refused as corrupt, so a small hostile file cannot make
-// the program allocate without bound.
+// Decompressed data larger than this (or than the caller's own bound) is refused as corrupt, so
+// a small hostile file cannot make the program allocate without bound.
 constexpr int64_t KMaxDecompressedSize = int64_t(64) * 1024 * 1024;
 
 // Replaces the whole content of Stream by its compression; the position ends at the end.
@@ -17,4 +17,4 @@ void CompressStream(QBuffer &Stream);
 // Replaces the whole content of Stream by the decompression of all of it; the position ends at
 // 0. An empty stream stays empty. Corrupt, truncated or oversized data raises
 // EVexError("error") and leaves Stream exactly as it was, content and position.
-void DecompressStream(QBuffer &Stream);
+void DecompressStream(QBuffer &Stream, int64_t MaxSize = KMaxDecompressedSize);

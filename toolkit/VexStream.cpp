@@ -124,7 +124,8 @@ void LoadControlFromFile(QObject &Control, const QString &FileName, TVexStreamFo
     Stream.open(QIODevice::ReadWrite);
     if (Format == sfCompressed) {
         try {
-            DecompressStream(Stream);
+            // Text beyond what the reader takes is refused while inflating, not after.
+            DecompressStream(Stream, KMaxComponentTextSize);
         } catch (const EVexError &E) {
             RaiseFileError(FileName, E.Message());
         }

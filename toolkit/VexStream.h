@@ -13,7 +13,7 @@
 enum TVexStreamFormat { sfText, sfCompressed };
 
 // Control files larger than this are refused before they are read.
-constexpr qint64 KMaxControlFileSize = 16 * 1024 * 1024;
+constexpr qint64 KMaxControlFileSize = 8 * 1024 * 1024;
 
 // Writes Control's published properties to FileName as Latin-1 text with CR LF line ends,
 // zlib-compressed for sfCompressed. The file is replaced only once it is completely written;

@@ -418,7 +418,7 @@ TEST(ComponentStream, SizeLineAndNestingBounds) {
         ReadComponentText(P, QString(KMaxComponentTextSize + 1, QLatin1Char(' ')), KSource);
         ADD_FAILURE() << "no error raised";
     } catch (const EVexError &E) {
-        EXPECT_EQ(E.Message(), KSource + QStringLiteral(": the text is larger than 16 MiB"));
+        EXPECT_EQ(E.Message(), KSource + QStringLiteral(": the text is larger than 8 MiB"));
     }
 
     // A chain of named components as deep as the limit reads back; one level more is refused

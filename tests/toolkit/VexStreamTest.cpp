@@ -256,7 +256,7 @@ TEST(ControlFile, BadFilesNameTheFileAndChangeNothing) {
         ASSERT_TRUE(Huge.open(QIODevice::WriteOnly));
         ASSERT_TRUE(Huge.resize(KMaxControlFileSize + 1)); // sparse: nothing is written
     }
-    ExpectLoadRefused(Name, sfText, Name + QStringLiteral(": the file is larger than 16 MiB"));
+    ExpectLoadRefused(Name, sfText, Name + QStringLiteral(": the file is larger than 8 MiB"));
 }
 
 TEST(ControlFile, FailedSaveRaisesAndKeepsTheOldFile) {
