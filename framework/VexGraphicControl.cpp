@@ -7,9 +7,11 @@
 #include <QFileDialog>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace {
 TVexGraphicControl::TFileDialog &FileDialog() {
@@ -22,14 +24,17 @@ TVexGraphicControl::TFileDialog &FileDialog() {
     return Dialog;
 }
 
-TVexGraphicControl::TMouseButton ToButton(Qt::MouseButton Button) {
+// The three buttons the controls know; others (back, forward, extra) are none of them.
+std::optional<TVexGraphicControl::TMouseButton> ToButton(Qt::MouseButton Button) {
     switch (Button) {
+    case Qt::LeftButton:
+        return TVexGraphicControl::mbLeft;
     case Qt::RightButton:
         return TVexGraphicControl::mbRight;
     case Qt::MiddleButton:
         return TVexGraphicControl::mbMiddle;
     default:
-        return TVexGraphicControl::mbLeft;
+        return std::nullopt;
     }
 }
 
@@ -118,8 +123,11 @@ TVexGraphicControl::TVexGraphicControl(QWidget *Parent) : QWidget(Parent) {
 TVexGraphicControl::~TVexGraphicControl() = default;
 
 void TVexGraphicControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    // A control is never larger than the surfaces its descendants keep at its size.
     AWidth = std::clamp(AWidth, 0, TBitmap::MaxDimension);
     AHeight = std::clamp(AHeight, 0, TBitmap::MaxDimension);
+    if (AWidth > 0 && int64_t(AWidth) * AHeight > TBitmap::MaxPixels)
+        AHeight = int(TBitmap::MaxPixels / AWidth);
     FBounds = Rect(ALeft, ATop, ALeft + AWidth, ATop + AHeight);
     if (geometry() != FBounds.ToQRect())
         setGeometry(FBounds.ToQRect());
@@ -219,6 +227,8 @@ void TVexGraphicControl::MouseDown(TMouseButton Button, int X, int Y) {
 }
 
 void TVexGraphicControl::MouseMove(int X, int Y) {
+    // An input handler may destroy the control; nothing is touched after that.
+    const QPointer<TVexGraphicControl> Self(this);
     if (FButtons & mbLeft) {
         switch (FMouseInputType) {
         case mitDragXY:
@@ -237,7 +247,8 @@ void TVexGraphicControl::MouseMove(int X, int Y) {
             break;
         }
     }
-    FLastPoint = Point(X, Y);
+    if (Self)
+        FLastPoint = Point(X, Y);
 }
 
 void TVexGraphicControl::MouseUp(TMouseButton Button, int, int) {
@@ -251,11 +262,13 @@ void TVexGraphicControl::paintEvent(QPaintEvent *) {
 }
 
 void TVexGraphicControl::mousePressEvent(QMouseEvent *Event) {
-    const TMouseButton Button = ToButton(Event->button());
-    if (Button == mbLeft)
+    const std::optional<TMouseButton> Button = ToButton(Event->button());
+    if (!Button)
+        return;
+    if (*Button == mbLeft)
         FPressedForClick = true;
     const QPoint P = Event->position().toPoint();
-    Guarded([&] { MouseDown(Button, P.x(), P.y()); });
+    Guarded([&] { MouseDown(*Button, P.x(), P.y()); });
 }
 
 void TVexGraphicControl::mouseMoveEvent(QMouseEvent *Event) {
@@ -264,23 +277,21 @@ void TVexGraphicControl::mouseMoveEvent(QMouseEvent *Event) {
 }
 
 void TVexGraphicControl::mouseReleaseEvent(QMouseEvent *Event) {
-    const TMouseButton Button = ToButton(Event->button());
+    const std::optional<TMouseButton> Button = ToButton(Event->button());
+    if (!Button)
+        return;
     const QPoint P = Event->position().toPoint();
-    // As on the desktop, the click comes before the release is handled.
-    if (Button == mbLeft && FPressedForClick) {
+    // As on the desktop, the click comes before the release is handled; a click handler may
+    // destroy the control (a page replacing itself), and then nothing more is done.
+    const QPointer<TVexGraphicControl> Self(this);
+    if (*Button == mbLeft && FPressedForClick) {
         FPressedForClick = false;
         if (rect().contains(P))
             Guarded([&] { emit OnClick(this); });
+        if (!Self)
+            return;
     }
-    Guarded([&] { MouseUp(Button, P.x(), P.y()); });
-}
-
-void TVexGraphicControl::Guarded(const std::function<void()> &Handler) {
-    try {
-        Handler();
-    } catch (const EVexError &Error) {
-        ApplicationShowError(Error.Message());
-    }
+    Guarded([&] { MouseUp(*Button, P.x(), P.y()); });
 }
 
 void TVexGraphicControl::enterEvent(QEnterEvent *) {
@@ -311,14 +322,9 @@ void TVexGraphicControl::FollowGeometry() {
 }
 
 void TVexGraphicControl::LoadFromFile(const QString &FileName, TVexStreamFormat Format) {
-    // Owned components go only once the whole file has been read and checked, so that a bad
-    // file leaves the control exactly as it was.
-    LoadControlFromFile(*this, FileName, Format, [this] {
-        const QObjectList Owned = children();
-        for (auto It = Owned.rbegin(); It != Owned.rend(); ++It)
-            if (dynamic_cast<TVexComponent *>(*It))
-                delete *It;
-    });
+    // The reader cannot create components, so owned ones are not destroyed first: the file's
+    // nested blocks are read into them in place, and none is lost to a file that names it.
+    LoadControlFromFile(*this, FileName, Format);
 }
 
 void TVexGraphicControl::SaveToFile(const QString &FileName, TVexStreamFormat Format) {

@@ -6,6 +6,7 @@
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
 #include "platform/Component.h"
+#include "platform/Errors.h"
 #include "toolkit/VexStream.h"
 
 #include <QWidget>
@@ -78,10 +79,13 @@ public:
     // from the right, 0 <= angle < 360.
     virtual float PointToAngle(float DX, float DY);
 
-    void LoadFromFile(const QString &FileName, TVexStreamFormat Format);
-    void SaveToFile(const QString &FileName, TVexStreamFormat Format);
-    void LoadWithDialog(TVexStreamFormat Format);
-    void SaveWithDialog(TVexStreamFormat Format);
+    // Reads a control file into this control. The whole file is checked before anything
+    // changes; a bad file raises EVexError naming the file, the line and the fault, and leaves
+    // the control as it was. Owned components named in the file are read in place.
+    virtual void LoadFromFile(const QString &FileName, TVexStreamFormat Format);
+    virtual void SaveToFile(const QString &FileName, TVexStreamFormat Format);
+    virtual void LoadWithDialog(TVexStreamFormat Format);
+    virtual void SaveWithDialog(TVexStreamFormat Format);
 
     // "<Class> files (*.<Class>)|*.<Class>": description and pattern, as the file dialogs show.
     QString FileFilter() const;
@@ -125,7 +129,13 @@ protected:
 private:
     // Errors cannot travel through Qt's event loop: those raised while handling an event go to
     // the application's error handler.
-    static void Guarded(const std::function<void()> &Handler);
+    template <typename THandler> static void Guarded(THandler &&Handler) {
+        try {
+            Handler();
+        } catch (const std::exception &Error) {
+            ApplicationShowError(ErrorMessage(Error));
+        }
+    }
     void FollowGeometry();
     void AngularInputAt(int X, int Y);
 

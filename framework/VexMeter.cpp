@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/Maths.h"
 
+#include <QPointer>
 #include <cmath>
 
 TVexMeter::TVexMeter(QWidget *Parent) : TVexVBSGraphicControlDA(Parent) {
@@ -26,12 +27,12 @@ void TVexMeter::SetFloat(float Value) {
     else if (!(Value >= FMin))
         FFloat = FMin; // below the range, or not a number
     else
-        FFloat = FIndexed ? float(Round(Value)) : Value;
+        FFloat = FIndexed ? std::nearbyint(Value) : Value;
     update();
 }
 
 void TVexMeter::SetMin(float Value) {
-    if (!(Value < FMax))
+    if (!(Value < FMax) || !std::isfinite(Value))
         return;
     FMin = Value;
     if (FFloat < FMin)
@@ -40,7 +41,7 @@ void TVexMeter::SetMin(float Value) {
 }
 
 void TVexMeter::SetMax(float Value) {
-    if (!(Value > FMin))
+    if (!(Value > FMin) || !std::isfinite(Value))
         return;
     FMax = Value;
     if (FFloat > FMax)
@@ -76,7 +77,7 @@ void TVexMeter::SetIndexed(bool Value) {
 }
 
 float TVexMeter::Target() const {
-    return FIndexed ? float(Round(FFloat)) : FFloat;
+    return FIndexed ? std::nearbyint(FFloat) : FFloat;
 }
 
 void TVexMeter::AnimationStep() {
@@ -117,8 +118,10 @@ void TVexMeter::MouseUp(TMouseButton Button, int X, int Y) {
     TVexVBSGraphicControlDA::MouseUp(Button, X, Y);
     if (!AllowInput())
         return;
+    const QPointer<TVexMeter> Self(this);
     emit OnChange(this, FFloat, Round(FFloat));
-    WriteFloatToField();
+    if (Self)
+        WriteFloatToField();
 }
 
 void TVexMeter::WriteFloatToField() {
@@ -130,8 +133,11 @@ void TVexMeter::WriteFloatToField() {
     // A refused edit must not leave the meter deaf to later record moves: the flag is cleared
     // either way, and the user hears why nothing was written.
     FWritingData = false;
-    if (!Editing)
+    if (!Editing) {
+        // The record keeps its value, and so does the display.
+        SetFloat(Link.AsFloat());
         throw EVexError(Link.EditRefusal());
+    }
     Link.SetAsFloat(FFloat);
 }
 

@@ -45,6 +45,11 @@ void TVexVBSGraphicControl::EndUpdate() {
     FUpdateLocked = false;
 }
 
-void TVexVBSGraphicControl::FrameTick() {
+void TVexVBSGraphicControl::Frame() {
+    const QPointer<TVexVBSGraphicControl> Self(this);
     emit OnVBS(this);
+    if (Self)
+        FrameTick();
 }
+
+void TVexVBSGraphicControl::FrameTick() {}

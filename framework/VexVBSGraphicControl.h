@@ -26,7 +26,11 @@ public:
     bool Subscribed() const { return FSubscribed; }
     virtual void EndUpdate();
 
-    // One frame, called by the frame timer: raises OnVBS. Animated descendants call this first.
+    // One frame, as the frame timer delivers it: raises OnVBS, then runs FrameTick unless an
+    // OnVBS handler destroyed the control.
+    void Frame();
+    // The per-frame work of animated descendants, which call the inherited one first. Empty
+    // here: OnVBS has been raised already.
     virtual void FrameTick();
 
     const TBitmap &Buffer() const { return *FBuffer; }

@@ -1,6 +1,7 @@
 #include "framework/VexVBlankTimer.h"
 
 #include "framework/VexVBSGraphicControl.h"
+#include "platform/Errors.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -60,13 +61,19 @@ TVexVBSGraphicControl *TVexVBlankTimer::Control(int Index) const {
 
 void TVexVBlankTimer::Tick() {
     // Controls subscribed during this tick wait for the next one; controls destroyed during it
-    // leave a null entry behind, which is skipped.
+    // leave a null entry behind, which is skipped. An error from one control's frame is shown
+    // and the others still get theirs.
     const size_t Count = FControls.size();
     ++FTickDepth;
     for (size_t I = 0; I < Count; ++I) {
         TVexVBSGraphicControl *C = FControls[I];
-        if (C && C->parentWidget())
-            C->FrameTick();
+        if (!C || !C->parentWidget())
+            continue;
+        try {
+            C->Frame();
+        } catch (const std::exception &Error) {
+            ApplicationShowError(ErrorMessage(Error));
+        }
     }
     if (--FTickDepth == 0 && FHasHoles) {
         std::erase(FControls, nullptr);

@@ -10,6 +10,12 @@ TErrorHandler &Handler() {
 }
 } // namespace
 
+QString ErrorMessage(const std::exception &Error) {
+    if (const auto *Vex = dynamic_cast<const EVexError *>(&Error))
+        return Vex->Message();
+    return QString::fromLocal8Bit(Error.what());
+}
+
 void ApplicationShowError(const QString &Message) {
     if (Handler()) {
         Handler()(Message);

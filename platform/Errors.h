@@ -20,6 +20,9 @@ private:
     QString FMessage;
 };
 
+// The text to show for any error: an EVexError's message, or what() of another exception.
+QString ErrorMessage(const std::exception &Error);
+
 using TErrorHandler = std::function<void(const QString &Message)>;
 
 // Shows Message through the application's handler: a message box unless one was installed

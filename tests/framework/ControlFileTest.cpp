@@ -115,9 +115,21 @@ TEST(ControlFile, BadFileLeavesTheControlExactlyAsItWas) {
             M.LoadFromFile(File, sfText);
             ADD_FAILURE() << "accepted: " << Content.constData();
         } catch (const EVexError &E) {
-            EXPECT_TRUE(E.Message().contains(File)) << E.Message().toStdString();
+            EXPECT_TRUE(E.Message().startsWith(File)) << E.Message().toStdString();
         }
         EXPECT_EQ(StoredValues(M), Before) << Content.constData();
+    }
+    // The message says where and what: an unknown property on line 3.
+    QFile F(File);
+    ASSERT_TRUE(F.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    F.write(Bad[0]);
+    F.close();
+    try {
+        M.LoadFromFile(File, sfText);
+    } catch (const EVexError &E) {
+        EXPECT_TRUE(E.Message().startsWith(File + QStringLiteral(", line 3: ")))
+            << E.Message().toStdString();
+        EXPECT_TRUE(E.Message().contains(QStringLiteral("Nonsense")));
     }
     // Not compressed data at all.
     EXPECT_THROW(M.LoadFromFile(File, sfCompressed), EVexError);

@@ -73,6 +73,7 @@ TEST_F(MeterData, RefusedEditLeavesTheMeterFollowingRecords) {
     EXPECT_TRUE(Errors[0].contains(QStringLiteral("read-only")));
     EXPECT_EQ(Db.ReadBack(QStringLiteral("SELECT Salary FROM employee WHERE EmpNo = 1")).toDouble(),
               40000.0);
+    EXPECT_EQ(Meter.Float(), 40000.0f); // the display goes back to the record
     Table.Next();
     EXPECT_EQ(Meter.Float(), 55500.0f);
 }

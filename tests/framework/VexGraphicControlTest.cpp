@@ -2,8 +2,10 @@
 #include "FrameworkTestUtil.h"
 #include "framework/VexAngularMeter.h"
 #include "framework/VexVBSGraphicControl.h"
+#include "platform/Errors.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -246,4 +248,58 @@ TEST(FrameTimer, DestructionInEitherOrderIsSafe) {
     D->EnableFrameTimer(true); // creates a fresh timer
     ASSERT_NE(TVexVBlankTimer::Find(), nullptr);
     EXPECT_EQ(TVexVBlankTimer::Find()->ControlCount(), 1);
+}
+
+TEST(GraphicControl, ExtraMouseButtonsAreIgnored) {
+    TProbe P;
+    Press(&P, QPoint(10, 10), Qt::BackButton);
+    MoveTo(&P, QPoint(10, 40), Qt::BackButton);
+    Release(&P, QPoint(10, 40), Qt::BackButton);
+    EXPECT_TRUE(P.States.empty());
+    EXPECT_TRUE(P.Drags.empty());
+}
+
+TEST(GraphicControl, HandlersMayDestroyTheirOwnControl) {
+    QWidget Form;
+    auto *Clicked = new TVexAngularMeter(&Form);
+    QObject::connect(Clicked, &TVexGraphicControl::OnClick, [&] { delete Clicked; });
+    Press(Clicked, QPoint(50, 10));
+    QPointer<TVexAngularMeter> Watch(Clicked);
+    Release(Clicked, QPoint(50, 10));
+    EXPECT_TRUE(Watch.isNull());
+
+    auto *Changed = new TVexAngularMeter(&Form);
+    QObject::connect(Changed, &TVexMeter::OnChange, [&] { delete Changed; });
+    Press(Changed, QPoint(50, 10), Qt::RightButton);
+    Release(Changed, QPoint(50, 10), Qt::RightButton);
+
+    auto *Dragged = new TVexMeter(&Form);
+    QObject::connect(Dragged, &TVexMeter::OnChanging, [&] { delete Dragged; });
+    Press(Dragged, QPoint(50, 50));
+    MoveTo(Dragged, QPoint(50, 20));
+
+    auto *Ticked = new TVexMeter(&Form);
+    Ticked->SetFloat(50);
+    QObject::connect(Ticked, &TVexVBSGraphicControl::OnVBS, [&] { delete Ticked; });
+    QPointer<TVexMeter> TickedWatch(Ticked);
+    Ticks(1);
+    EXPECT_TRUE(TickedWatch.isNull());
+}
+
+TEST(FrameTimer, AnErrorInOneFrameIsShownAndOthersStillTick) {
+    QStringList Errors;
+    const TErrorHandler Previous =
+        SetApplicationErrorHandler([&](const QString &M) { Errors << M; });
+    QWidget Form;
+    TVexVBSGraphicControl Failing(&Form), Other(&Form);
+    Failing.EnableFrameTimer(true);
+    Other.EnableFrameTimer(true);
+    int OtherFrames = 0;
+    QObject::connect(&Failing, &TVexVBSGraphicControl::OnVBS,
+                     [] { throw EVexError(QStringLiteral("lost")); });
+    QObject::connect(&Other, &TVexVBSGraphicControl::OnVBS, [&] { ++OtherFrames; });
+    Ticks(2);
+    SetApplicationErrorHandler(Previous);
+    EXPECT_EQ(Errors, QStringList({QStringLiteral("lost"), QStringLiteral("lost")}));
+    EXPECT_EQ(OtherFrames, 2);
 }

@@ -37,6 +37,30 @@ TEST(Meter, DefaultsAndSpringSteps) {
     EXPECT_EQ(M.Float(), 100.0f);
 }
 
+TEST(Meter, SpringStoresEachQuantityAsAFloatPerLine) {
+    QWidget Form;
+    TVexMeter M(&Form);
+    M.SetFloat(100);
+    // The step as a reference: a 32-bit float stored after every line, double within a line.
+    const double K = 0.05f, S = 0.99f;
+    float V = 0, P = 0;
+    int Step = 0;
+    for (; P != 100.0f && Step < 5000; ++Step) {
+        const float D = float(S * V);
+        const float E = float(100.0 - D - P);
+        V = float(V + double(E) * K);
+        P = float(P + double(V) * K);
+        M.FrameTick();
+        ASSERT_EQ(M.DisplayValue(), P) << "step " << Step;
+        ASSERT_EQ(M.Velocity(), V) << "step " << Step;
+    }
+    // Arrived on the same step, and at rest from then on.
+    EXPECT_EQ(M.DisplayValue(), 100.0f);
+    M.FrameTick();
+    EXPECT_EQ(M.Velocity(), V);
+    EXPECT_GT(Step, 300);
+}
+
 TEST(Meter, SpringOvershootsThenSettlesExactly) {
     QWidget Form;
     TVexMeter M(&Form);
@@ -93,6 +117,11 @@ TEST(Meter, FloatIsClampedAndRounded) {
     EXPECT_EQ(M.Float(), 43.0f);
     M.SetFloat(42.5f);
     EXPECT_EQ(M.Float(), 42.0f);
+    // Whole numbers beyond the integer range stay whole numbers, not a saturated integer.
+    M.SetMax(1e10f);
+    M.SetFloat(5e9f);
+    EXPECT_EQ(M.Float(), 5e9f);
+    M.SetMax(100);
     // A clamped value is not rounded.
     M.SetMax(50.5f);
     M.SetFloat(80);
@@ -101,6 +130,10 @@ TEST(Meter, FloatIsClampedAndRounded) {
 
 TEST(Meter, RangeSettersRefuseBadValues) {
     TVexMeter M;
+    M.SetMin(-INFINITY);
+    M.SetMax(INFINITY);
+    EXPECT_EQ(M.Min(), 0.0f);
+    EXPECT_EQ(M.Max(), 100.0f);
     M.SetMin(100);
     EXPECT_EQ(M.Min(), 0.0f);
     M.SetMax(-5);
