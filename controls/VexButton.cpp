@@ -4,6 +4,7 @@
 #include "toolkit/DIBFX.h"
 
 #include <QLocale>
+#include <algorithm>
 
 namespace {
 // Upper-cases the ASCII letters only, so that accented letters of the month names stay as the
@@ -89,9 +90,7 @@ void TVexButton::SetBorderType(TBorderType Value) {
 }
 
 TFont TVexButton::BufferFont() const {
-    TFont Scaled = FFont;
-    Scaled.Height *= Scale();
-    return Scaled;
+    return FHighRes ? FFont.Doubled() : FFont;
 }
 
 void TVexButton::MeasureTextHeight() {

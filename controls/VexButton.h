@@ -72,7 +72,7 @@ protected:
 private:
     // Buffer pixels per screen pixel: 2 with HighRes.
     int Scale() const { return FHighRes ? 2 : 1; }
-    // The button's font at buffer scale.
+    // The button's font at buffer scale: double point size with HighRes.
     TFont BufferFont() const;
     // Measures the text height with the buffer's canvas, as the caption and font setters do.
     void MeasureTextHeight();

@@ -128,9 +128,7 @@ void TVexDBLabel::RestartAnimation() {
 }
 
 void TVexDBLabel::UpdateDrawFont() {
-    FDrawFont = FFont;
-    if (FHighRes)
-        FDrawFont.Height = int(std::clamp<int64_t>(int64_t(FFont.Height) * 2, INT_MIN, INT_MAX));
+    FDrawFont = FHighRes ? FFont.Doubled() : FFont;
     FBuffer->Canvas().Font = FDrawFont;
 }
 

@@ -18,8 +18,8 @@
 //   frame's colour is computed from Font's colour, so it never drifts from frame to frame.
 // - asUpwards: each line starts one line height below its place and rises into it as r falls.
 // - Designing: every paint shows the finished text (r = 0) with the design outline.
-// - Font and HighRes changes refresh the drawing font (Font, double height when HighRes) and the
-//   layout (wrap, line height, the one-line Height); so does a change of Width. The running
+// - Font and HighRes changes refresh the drawing font (Font, double point size when HighRes) and
+//   the layout (wrap, line height, the one-line Height); so does a change of Width. The running
 //   animation continues.
 // - Wrapping work grows with the text's length and the label's width, never with the square of
 //   the text: a line is measured only while it can still fit.
@@ -117,7 +117,7 @@ private:
     void DrawLines();
 
     TFont FFont;
-    // Font as drawn: double height when HighRes; its colour carries the fade.
+    // Font as drawn: double point size when HighRes; its colour carries the fade.
     TFont FDrawFont;
     QString FPrefix;
     QString FSuffix;

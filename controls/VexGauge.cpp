@@ -7,6 +7,7 @@
 #include "toolkit/VexStream.h"
 
 #include <QRegion>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <span>
@@ -49,12 +50,6 @@ float Step(float Span, int Count) {
     return Count > 1 ? Span / float(Count - 1) : 0.0f;
 }
 
-TFont DoubledFont(const TFont &Font) {
-    TFont Doubled = Font;
-    Doubled.SetSize(Font.Size() * 2);
-    return Doubled;
-}
-
 TFont ArialFont(int Height, TColor Color = clWindowText) {
     TFont Font;
     Font.Name = QStringLiteral("Arial");
@@ -86,7 +81,11 @@ TVexGauge::TVexGauge(QWidget *Parent) : TVexAngularMeter(Parent) {
 void TVexGauge::Loaded() {
     TVexAngularMeter::Loaded();
     FReady = true;
-    if (IsDesigning() || !IsLoading())
+    // A gauge built in code inside a loading scope had its bounds set while loading, which
+    // selects no face: it selects its face now, which renders.
+    if (FFace.Empty() && parentWidget())
+        SetResourceImageIndex(FResourceImageIndex);
+    else if (IsDesigning() || !IsLoading())
         RenderBackground();
 }
 
@@ -144,6 +143,12 @@ void TVexGauge::RaiseAlarms(float Before, bool AskedAboveMax) {
         FAboveMax = false;
         emit OnBelowMax(this);
     }
+}
+
+void TVexGauge::SetArrowType(TArrowType Value) {
+    if (Value < atSharp2 || Value > atSharpDouble)
+        return;
+    Rebuild(FArrowType, Value);
 }
 
 void TVexGauge::SetCoverHeight(float Value) {
@@ -214,7 +219,7 @@ void TVexGauge::RenderLabels() {
     TCanvas &C = FBuffer->Canvas();
     const int BW = FBuffer->Width(), BH = FBuffer->Height();
     C.Brush.Style = bsClear;
-    C.Font = DoubledFont(FScaleFont);
+    C.Font = FScaleFont.Doubled();
     C.SetTextAlign(TA_LEFT | TA_TOP);
     const float Rs = float(BH / 2) * FScaleRadius;
     const float AngleStep = Step(DegToRad(FGaugeMaxAngle - FGaugeMinAngle), FScaleCount);
@@ -260,7 +265,7 @@ void TVexGauge::RenderUnit() {
     TCanvas &C = FBuffer->Canvas();
     const int BW = FBuffer->Width(), BH = FBuffer->Height();
     C.Brush.Style = bsClear;
-    C.Font = DoubledFont(FUnitFont);
+    C.Font = FUnitFont.Doubled();
     C.SetTextAlign(TA_LEFT | TA_TOP);
     C.TextOut(BW / 2 + 2 * FUnitChoordX - C.TextWidth(FUnitString) / 2, BH / 2 + 2 * FUnitChoordY,
               FUnitString);

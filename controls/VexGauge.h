@@ -96,8 +96,9 @@ public:
     void SetArrowColor(TColor Value) { Rebuild(FArrowColor, Value); }
     float ArrowLenght() const { return FArrowLenght; }
     void SetArrowLenght(float Value) { Rebuild(FArrowLenght, Value); }
+    // Values outside the outline table are refused.
     TArrowType ArrowType() const { return FArrowType; }
-    void SetArrowType(TArrowType Value) { Rebuild(FArrowType, Value); }
+    void SetArrowType(TArrowType Value);
     float ArrowWidth() const { return FArrowWidth; }
     void SetArrowWidth(float Value) { Rebuild(FArrowWidth, Value); }
     // Height of the lower cover band in percent of the control's height; negative is refused.

@@ -139,12 +139,14 @@ void TfrmMain::OpenProduct(int Index) {
 }
 
 void TfrmMain::ChooseMenuEntry(const TDemoMenuEntry &Entry) {
-    if (!DemoPageRegistered(Entry.PageClass))
-        return;
+    // The database guard comes first: without the database a data page is never built, whether
+    // or not this program carries it.
     if (Entry.NeedsDatabase && !FDatabaseAvailable) {
         ShowMessage(this, NoDatabaseMessage);
         return;
     }
+    if (!DemoPageRegistered(Entry.PageClass))
+        return;
     Discard(FCurrentPage);
     ShowPage(CreateDemoPage(Entry.PageClass, pnlInterface));
 }

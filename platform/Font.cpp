@@ -4,6 +4,8 @@
 
 #include <QFontMetricsF>
 #include <QStringList>
+#include <algorithm>
+#include <climits>
 
 namespace {
 constexpr int KDefaultPixelHeight = 11;
@@ -40,6 +42,14 @@ int TFont::Size() const {
 
 void TFont::SetSize(int Points) {
     Height = -MulDiv(Points, 96, 72);
+}
+
+TFont TFont::Doubled() const {
+    // Limited first, so that twice the size still converts to a height within an int.
+    constexpr int MaxPoints = INT_MAX / 4;
+    TFont Result = *this;
+    Result.SetSize(std::clamp(Size(), -MaxPoints, MaxPoints) * 2);
+    return Result;
 }
 
 bool TFont::IsSymbol() const {

@@ -34,6 +34,8 @@ public:
 
     int Size() const;
     void SetSize(int Points);
+    // The same font at twice the point size, for drawing at double resolution and halving.
+    TFont Doubled() const;
 
     // The Symbol font drew the ASCII letters as Greek ones; no such font exists here, so the
     // letters are mapped to their Greek code points and drawn with an ordinary face.

@@ -32,10 +32,10 @@ TColor Background(const TVexButton &B) {
     return B.Buffer().Pixel(2, 2);
 }
 
-// The button's font as drawn into a buffer of Scale times the control's size.
-TFont BufferFont(const TVexButton &B, int Scale) {
+// The button's font as drawn into the double-size buffer of HighRes: twice the point size.
+TFont HighResFont(const TVexButton &B) {
     TFont F = B.Font();
-    F.Height *= Scale;
+    F.SetSize(F.Size() * 2);
     return F;
 }
 
@@ -143,7 +143,7 @@ void ExpectHighResCaptionAt(TVexButton &B, int X) {
     TCanvas &C = Expected.Canvas();
     C.Brush.Color = B.Color();
     C.FillRect(Rect(0, 0, 240, 36));
-    C.Font = BufferFont(B, 2);
+    C.Font = HighResFont(B);
     C.Brush.Style = bsClear;
     C.TextOut(X, 18 - C.TextHeight(B.Caption()) / 2, B.Caption());
     HalveBitmap(Expected, false);
@@ -154,10 +154,14 @@ TEST(VexButton, HighResDrawsAtDoubleSizeAndPlacesTheCaptionByAlignment) {
     TVexButton B;
     B.SetButtonStyle(TVexButton::bsButton);
     B.SetCaption(QStringLiteral("SEPTEMBER"));
+    // 11 points (15 pixels) doubles to 29 pixels, not 30.
+    TFont Eleven = B.Font();
+    Eleven.SetSize(11);
+    B.SetFont(Eleven);
     Settle(B);
     ASSERT_EQ(B.Buffer().Width(), 240);
     ASSERT_EQ(B.Buffer().Height(), 36);
-    const int W = TextSize(BufferFont(B, 2), B.Caption()).width();
+    const int W = TextSize(HighResFont(B), B.Caption()).width();
     ExpectHighResCaptionAt(B, 120 - W / 2);
     B.SetAlignment(TVexButton::taLeftJustify);
     PaintOnce(B);

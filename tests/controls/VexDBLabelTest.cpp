@@ -67,7 +67,7 @@ TEST_F(Label, DefaultsAndOneLineHeight) {
     EXPECT_TRUE(Fresh.ParentColor() && Fresh.HighRes());
     EXPECT_EQ(Fresh.Font().Name, u"Arial"_s);
     EXPECT_EQ(Fresh.Font().Height, -15);
-    EXPECT_EQ(Fresh.DrawFont().Height, -30);
+    EXPECT_EQ(Fresh.DrawFont().Height, -29); // 22 points
     EXPECT_EQ(Fresh.LineHeight(), QFontMetrics(Fresh.DrawFont().ToQFont()).height());
     EXPECT_EQ(Fresh.Height(), Fresh.LineHeight() / 2);
 
@@ -186,7 +186,7 @@ TEST_F(Label, LaterFontChangeTakesEffect) {
     TFont Big = L.Font();
     Big.Height = -30;
     L.SetFont(Big);
-    EXPECT_EQ(L.DrawFont().Height, -60);
+    EXPECT_EQ(L.DrawFont().Height, -61); // 22.5 points taken as 23, doubled
     EXPECT_GT(L.Height(), SmallHeight);
     L.RestartAnimation();
     Frames(3);

@@ -1,5 +1,7 @@
 #include "controls/VexGauge.h"
 #include "framework/VexVBlankTimer.h"
+#include "platform/Component.h"
+#include "toolkit/DIBFX.h"
 
 #include <QImage>
 #include <QMetaProperty>
@@ -41,6 +43,41 @@ struct Gauge : ::testing::Test {
         return QPoint((BW / 2 + 2 * G.OrigoX() - int(std::lround(Rho * std::cos(A)))) / 2,
                       (BH / 2 + 2 * G.OrigoY() - int(std::lround(Rho * std::sin(A)))) / 2);
     }
+    // The background of a gauge without ticks and unit drawn independently: the face at double
+    // size, the labels "0" to "100" in the doubled scale font centred on their directions at
+    // the label radius around the pivot, halved.
+    QImage FaceWithLabels() const {
+        const int BW = 2 * G.width(), BH = 2 * G.height();
+        TBitmap B(BW, BH);
+        TCanvas &C = B.Canvas();
+        C.StretchDraw(Rect(0, 0, BW, BH), G.Face());
+        TFont Font = G.ScaleFont();
+        Font.SetSize(Font.Size() * 2);
+        C.Font = Font;
+        C.Brush.Style = bsClear;
+        const double Rs = BH / 2 * double(G.ScaleRadius());
+        for (int I = 0; I <= 10; ++I) {
+            const QString Text = QString::number(10 * I);
+            const double Degrees = G.MinAngle() + 90 + (G.MaxAngle() - G.MinAngle()) / 10 * I;
+            const double T = Degrees * std::numbers::pi / 180;
+            C.TextOut(int(std::lround(Rs * std::sin(T))) + BW / 2 + 2 * G.OrigoX() -
+                          C.TextWidth(Text) / 2,
+                      int(std::lround(Rs * std::cos(T))) + BH / 2 + 2 * G.OrigoY() -
+                          C.TextHeight(Text) / 2,
+                      Text);
+        }
+        HalveBitmap(B, false);
+        return B.Image().copy(0, 0, G.width(), G.height());
+    }
+    // Where the value text stands on screen.
+    QRect ValueTextRect(const QString &Text) const {
+        QImage NoSurface;
+        TCanvas C(&NoSurface);
+        C.Font = G.ValueFont();
+        const int W = C.TextWidth(Text);
+        return QRect(G.width() / 2 + G.ValueChoordX() - W / 2, G.height() / 2 + G.ValueChoordY(), W,
+                     C.TextHeight(Text));
+    }
     double TickAngle(int I) const {
         const double A0 = std::numbers::pi - G.MaxAngle() * std::numbers::pi / 180;
         const double A1 = std::numbers::pi - G.MinAngle() * std::numbers::pi / 180;
@@ -79,6 +116,42 @@ TEST_F(Gauge, DefaultGaugeIsReadyOnItsFirstPaint) {
     for (int X = 0; X < 200; ++X)
         Bright += Brightness(Shown.pixel(X, 100)) > 60;
     EXPECT_GT(Bright, 4);
+
+    // The eleven labels, with nothing else drawn over the face.
+    G.SetDrawTicks(false);
+    Paint();
+    EXPECT_TRUE(Background() == FaceWithLabels());
+    // The value text "0.00" in grey, centred above the needle's reach.
+    G.SetValueChoordY(-40);
+    G.SetValueType(TVexGauge::vtNone);
+    TBitmap Expected;
+    Expected.Assign(Paint());
+    Expected.Canvas().Font = G.ValueFont();
+    Expected.Canvas().Brush.Style = bsClear;
+    const QRect Text = ValueTextRect(QStringLiteral("0.00"));
+    Expected.Canvas().TextOut(Text.left(), Text.top(), QStringLiteral("0.00"));
+    G.SetValueType(TVexGauge::vtStandard);
+    TBitmap Drawn;
+    Drawn.Assign(Paint());
+    EXPECT_TRUE(Drawn.Image() == Expected.Image());
+    EXPECT_EQ(G.ValueFont().Color, clGray);
+}
+
+TEST(GaugeLoading, AGaugeBuiltInALoadingScopeGetsItsFace) {
+    QWidget Form;
+    TVexGauge *G = nullptr;
+    {
+        TLoadingScope Loading;
+        G = new TVexGauge(&Form);
+        G->SetBounds(10, 10, 150, 150);
+    }
+    EXPECT_TRUE(G->Ready());
+    EXPECT_EQ(G->Face().Width(), 150);
+    const QImage Shown = G->grab().toImage();
+    int Bright = 0;
+    for (int X = 0; X < 150; ++X)
+        Bright += Brightness(Shown.pixel(X, 75)) > 60;
+    EXPECT_GT(Bright, 4);
 }
 
 TEST_F(Gauge, FiftyOneTicksWithEveryFifthLongFromTheMaxEnd) {
@@ -105,9 +178,15 @@ TEST_F(Gauge, FiftyOneTicksWithEveryFifthLongFromTheMaxEnd) {
 TEST_F(Gauge, OrigoMovesTicksLabelsAndNeedleButNotTheCaptions) {
     G.SetUnitString(QStringLiteral("kPa"));
     G.SetUnitChoordY(40);
-    G.SetValueChoordY(-70);
+    // The value text stands below the pivot, the needle points up.
+    G.SetValueChoordY(25);
+    G.SetFloat(50);
     Paint();
+    Settle();
+    const QRect Text = ValueTextRect(QStringLiteral("50.00"));
+    const QImage ShownBefore = Paint();
     const QImage Before = Background();
+    ASSERT_NE(ShownBefore.copy(Text), Before.copy(Text));
     const std::vector<TPoint> NeedleBefore = G.ArrowPoints();
     G.SetOrigoX(12);
     G.SetOrigoY(-6);
@@ -121,17 +200,14 @@ TEST_F(Gauge, OrigoMovesTicksLabelsAndNeedleButNotTheCaptions) {
         EXPECT_EQ(G.ArrowPoints()[I].X, NeedleBefore[I].X + 12);
         EXPECT_EQ(G.ArrowPoints()[I].Y, NeedleBefore[I].Y - 6);
     }
-    // The unit caption stays where it was: the band around it is unchanged.
+    // The unit caption and the value text stay where they were.
     EXPECT_EQ(Before.copy(86, 140, 28, 12), After.copy(86, 140, 28, 12));
-    G.SetOrigoX(0);
-    G.SetOrigoY(0);
-    G.SetScaleCount(0);
+    EXPECT_EQ(ShownBefore.copy(Text), Paint().copy(Text));
+    // The labels, "50" straight above the pivot among them, moved with it.
+    G.SetDrawTicks(false);
+    G.SetUnitString(QString());
     Paint();
-    const QImage NoLabels = Background();
-    G.SetScaleCount(11);
-    Paint();
-    // The "50" label sits straight up at the label radius.
-    EXPECT_NE(NoLabels.copy(90, 40, 20, 14), Background().copy(90, 40, 20, 14));
+    EXPECT_TRUE(Background() == FaceWithLabels());
 }
 
 TEST_F(Gauge, NeedleSettlesStraightUpForTheMiddleOfANegativeRange) {
@@ -178,6 +254,8 @@ TEST_F(Gauge, CoverBandHidesTheNeedleInItsRows) {
     const int Band = 169 - int(std::lround(169 * 44 * 0.01));
     EXPECT_EQ(Band, 95);
     EXPECT_EQ(Shown.copy(0, Band, 169, 74), Back.copy(0, Band, 169, 74));
+    // The row above the band still shows the needle.
+    EXPECT_NE(Shown.copy(0, Band - 1, 169, 1), Back.copy(0, Band - 1, 169, 1));
     G.SetCoverHeight(0);
     EXPECT_NE(Paint().copy(0, Band, 169, 74), Back.copy(0, Band, 169, 74));
 }
@@ -224,6 +302,11 @@ TEST_F(Gauge, AnglesAreNormalisedAndBadCountsRefused) {
     G.SetTickCount(1);
     G.SetMajorTickInterval(0);
     Paint();
+    G.SetArrowType(TVexGauge::atPlain);
+    G.setProperty("ArrowType", 42);
+    G.SetArrowType(TVexGauge::TArrowType(-1));
+    EXPECT_EQ(G.ArrowType(), TVexGauge::atPlain);
+    Paint();
     for (int Type = 0; Type <= TVexGauge::atSharpDouble; ++Type) {
         G.SetArrowType(TVexGauge::TArrowType(Type));
         Paint();
@@ -260,6 +343,11 @@ TEST_F(Gauge, ControlFileRoundTripsEveryProperty) {
     TFont F = G.ScaleFont();
     F.Style = fsBold;
     G.SetScaleFont(F);
+    F.Name = QStringLiteral("Courier New");
+    G.SetUnitFont(F);
+    F.Color = clYellow;
+    F.SetSize(14);
+    G.SetValueFont(F);
     G.SetMinAngle(200);
     G.SetFloat(33.5f);
     Paint();
@@ -270,6 +358,10 @@ TEST_F(Gauge, ControlFileRoundTripsEveryProperty) {
     TVexGauge Copy(&Other);
     Copy.LoadFromFile(File, sfCompressed);
     EXPECT_EQ(StoredValues(Copy), StoredValues(G));
+    // Fonts show no text of their own above: they are compared whole.
+    EXPECT_EQ(Copy.ScaleFont(), G.ScaleFont());
+    EXPECT_EQ(Copy.UnitFont(), G.UnitFont());
+    EXPECT_EQ(Copy.ValueFont(), G.ValueFont());
     EXPECT_TRUE(Copy.Ready());
     EXPECT_FALSE(Copy.Circular());
 }

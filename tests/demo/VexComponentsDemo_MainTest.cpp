@@ -180,7 +180,12 @@ TEST_F(DemoShell, DataPagesWithoutTheDatabaseShowTheMessageAndKeepThePage) {
     QWidget *Overview = Main.CurrentPage();
     Click(MenuButton(Main, 3));
     EXPECT_EQ(Main.CurrentPage(), Overview);
-    ASSERT_EQ(Messages.size(), 1);
+    // The guard speaks before the page is looked for: a data page not built yet says the same.
+    Register(QStringLiteral("TfrmVexGauge5"), {});
+    Click(MenuButton(Main, 3));
+    EXPECT_EQ(Main.CurrentPage(), Overview);
+    ASSERT_EQ(Messages.size(), 2);
+    EXPECT_EQ(Messages.back(), Messages.front());
     EXPECT_EQ(Messages.front(), "This frame requires Borland Database Engine and\r\n"
                                 "the demo databases that come with Borland products.\r\n"
                                 "Since it is not available, database interaction \r\n"
