@@ -54,3 +54,27 @@ private:
     QString FConnection;
     QSqlDatabase FDatabase;
 };
+
+#include "platform/Errors.h"
+#include "platform/VexDataSource.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+// The employee table of a fresh test database behind a data source (closed), with the
+// application's error messages collected instead of shown.
+struct TEmployeeTableTest : ::testing::Test {
+    TTestDatabase Db;
+    TVexTable Table;
+    TVexDataSource Source;
+    QStringList Errors;
+    TErrorHandler Previous;
+
+    void SetUp() override {
+        Previous = SetApplicationErrorHandler([this](const QString &M) { Errors << M; });
+        Table.SetDatabase(Db.Database());
+        Table.SetTableName(QStringLiteral("employee"));
+        Source.SetDataSet(&Table);
+    }
+    void TearDown() override { SetApplicationErrorHandler(Previous); }
+};

@@ -8,26 +8,17 @@
 #include <memory>
 
 namespace {
-struct MeterData : ::testing::Test {
-    TTestDatabase Db;
-    TVexTable Table;
-    TVexDataSource Source;
+struct MeterData : TEmployeeTableTest {
     QWidget Form;
     TVexMeter Meter{&Form};
-    QStringList Errors;
-    TErrorHandler Previous;
 
     void SetUp() override {
-        Previous = SetApplicationErrorHandler([this](const QString &M) { Errors << M; });
-        Table.SetDatabase(Db.Database());
-        Table.SetTableName(QStringLiteral("employee"));
-        Source.SetDataSet(&Table);
+        TEmployeeTableTest::SetUp();
         Meter.SetMax(100000);
         Meter.SetDataSource(&Source);
         Meter.SetDataField(QStringLiteral("Salary"));
         Table.Open();
     }
-    void TearDown() override { SetApplicationErrorHandler(Previous); }
 
     void DragUpAndRelease(int Pixels) {
         Press(&Meter, QPoint(50, 80));

@@ -7,23 +7,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace {
-struct DataLayer : ::testing::Test {
-    TTestDatabase Db;
-    TVexTable Table;
-    TVexDataSource Source;
-    QStringList Errors;
-    TErrorHandler Previous;
-
-    void SetUp() override {
-        Previous = SetApplicationErrorHandler([this](const QString &M) { Errors << M; });
-        Table.SetDatabase(Db.Database());
-        Table.SetTableName(QStringLiteral("employee"));
-        Source.SetDataSet(&Table);
-    }
-    void TearDown() override { SetApplicationErrorHandler(Previous); }
-};
-} // namespace
+using DataLayer = TEmployeeTableTest;
 
 TEST_F(DataLayer, LinkReportsRecordMovesOnlyWhenBound) {
     TFieldDataLink Link;
