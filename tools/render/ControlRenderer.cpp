@@ -10,6 +10,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -104,10 +105,14 @@ void TControlRenderer::Place(TVexGraphicControl *Control, const QString &Caption
 }
 
 QImage TControlRenderer::Render(int Frames) {
+    // The pointer rests outside every control, so nothing is hovered in the picture.
+    QCursor::setPos(-1000, -1000);
     FForm->show();
-    for (int I = 0; I < Frames; ++I)
+    // Labels and buttons advance one step per painted frame: paint after every tick.
+    for (int I = 0; I < Frames; ++I) {
         if (TVexVBlankTimer *Timer = TVexVBlankTimer::Find())
             Timer->Tick();
-    QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
     return FForm->grab().toImage();
 }
