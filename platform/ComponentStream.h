@@ -16,9 +16,15 @@
 // Named child components are nested blocks. Lines end with CR LF; numbers use "." whatever the
 // locale; text outside Latin-1 is written as character codes, so the whole text is Latin-1.
 
+#include <QMetaProperty>
+#include <QMetaType>
 #include <QObject>
+#include <QSize>
 #include <QString>
+#include <QStringView>
 #include <functional>
+#include <optional>
+#include <vector>
 
 // Bounds on what the reader accepts, so that a damaged or hostile file fails with an error
 // instead of exhausting memory or the stack.
@@ -39,3 +45,67 @@ QString WriteComponentText(const QObject &Root);
 // A bad text raises EVexError "<SourceName>, line <n>: <what is wrong>" and changes nothing.
 void ReadComponentText(QObject &Root, const QString &Text, const QString &SourceName,
                        const std::function<void()> &BeforeApply = {});
+
+// The property model the writer (ComponentWriter) and the reader (ComponentReader) share: which
+// properties and children are streamed, as what kind of value, and what an identifier is.
+namespace ComponentText {
+
+constexpr qsizetype KMebibyte = 1024 * 1024;
+
+enum class TValueKind {
+    Integer,
+    Color, // every unsigned int property holds a TColor
+    Single,
+    Double,
+    Bool,
+    Enum,
+    Flags,
+    String,
+    StringList,
+    Font,
+    Image,
+    Unsupported,
+};
+
+struct TIntegerRange {
+    int TypeId;
+    qlonglong Min;
+    qlonglong Max;
+};
+
+// The bounds of an integer property type; null for any other type.
+const TIntegerRange *IntegerRange(QMetaType Type);
+
+TValueKind KindOf(const QMetaProperty &P);
+
+// The dotted part a property of this kind takes in the text ("Font.Color", "Lines.Strings").
+bool TakesSubProperty(TValueKind Kind, const QString &Sub);
+
+// The most derived declaration of the published property Name.
+std::optional<QMetaProperty> FindStreamedProperty(const QMetaObject &Class, const QByteArray &Name);
+
+// Streaming order: ancestors first; a re-declared property keeps its first place.
+std::vector<QMetaProperty> StreamedProperties(const QMetaObject &Class);
+
+// Named components are written, and read, as nested blocks of their parent.
+bool IsStreamedChild(const QObject *Child);
+QObject *FindStreamedChild(const QObject &Parent, const QString &Name);
+
+inline bool IsDigit(char16_t C) {
+    return C >= u'0' && C <= u'9';
+}
+inline bool IsIdentStart(char16_t C) {
+    return (C >= u'A' && C <= u'Z') || (C >= u'a' && C <= u'z') || C == u'_';
+}
+inline bool IsIdentChar(char16_t C) {
+    return IsIdentStart(C) || IsDigit(C);
+}
+
+bool IsIdentifier(QStringView S);
+
+// Pictures are held to the sizes a TBitmap takes.
+bool FitsBitmap(const QSize &Size);
+
+QString ClassNameOf(const QObject &O);
+
+} // namespace ComponentText
