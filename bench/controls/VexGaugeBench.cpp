@@ -6,33 +6,34 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+// A ready gauge of the benchmark's size on a form, painted once into Target.
+struct TBenchGauge {
+    explicit TBenchGauge(int Size) : Target(Size, Size, QImage::Format_RGB32) {
+        Gauge.SetBounds(0, 0, Size, Size);
+        Gauge.render(&Target);
+    }
+    QWidget Form;
+    TVexGauge Gauge{&Form};
+    QImage Target;
+};
+
 // One animation frame: the paint of a moving needle over the stored background.
 void BM_GaugePaint(benchmark::State &State) {
-    const int Size = int(State.range(0));
-    QWidget Form;
-    TVexGauge Gauge(&Form);
-    Gauge.SetBounds(0, 0, Size, Size);
-    QImage Target(Size, Size, QImage::Format_RGB32);
-    Gauge.render(&Target);
-    Gauge.SetFloat(100);
+    TBenchGauge Bench(int(State.range(0)));
+    Bench.Gauge.SetFloat(100);
     for (auto _ : State) {
-        Gauge.FrameTick();
-        Gauge.render(&Target);
+        Bench.Gauge.FrameTick();
+        Bench.Gauge.render(&Bench.Target);
     }
 }
 
 // The rebuild after a property change: face, labels, ticks at double size, then halving.
 void BM_GaugeRenderBackground(benchmark::State &State) {
-    const int Size = int(State.range(0));
-    QWidget Form;
-    TVexGauge Gauge(&Form);
-    Gauge.SetBounds(0, 0, Size, Size);
-    QImage Target(Size, Size, QImage::Format_RGB32);
-    Gauge.render(&Target);
+    TBenchGauge Bench(int(State.range(0)));
     TColor Color = clWhite;
     for (auto _ : State) {
         Color ^= 0x000101;
-        Gauge.SetTickColor(Color);
+        Bench.Gauge.SetTickColor(Color);
     }
 }
 
