@@ -1,10 +1,12 @@
 #include "controls/VexButton.h"
 
-#include "platform/Maths.h"
+#include "platform/core/Maths.h"
 #include "toolkit/DIBFX.h"
 
 #include <QLocale>
 #include <algorithm>
+
+namespace Vex {
 
 namespace {
 // Upper-cases the ASCII letters only, so that accented letters of the month names stay as the
@@ -187,3 +189,5 @@ void TVexButton::DrawBorder(TCanvas &Canvas, int Wb, int Hb) {
         break;
     }
 }
+
+} // namespace Vex

@@ -4,7 +4,9 @@
 // the style; radio buttons are not grouped.
 
 #include "controls/VexMouseControl.h"
-#include "platform/Font.h"
+#include "platform/graphics/Font.h"
+
+namespace Vex {
 
 class TVexButton : public TVexMouseControl {
     Q_OBJECT
@@ -95,3 +97,5 @@ private:
     int FTextHeight = 0;
     int FTextWidth = 0;
 };
+
+} // namespace Vex

@@ -1,11 +1,13 @@
 #include "controls/VexDBLabel.h"
 
-#include "platform/Maths.h"
+#include "platform/core/Maths.h"
 #include "toolkit/DIBFX.h"
 
 #include <QFontMetrics>
 #include <algorithm>
 #include <climits>
+
+namespace Vex {
 
 namespace {
 // Splits Text at its line breaks (CR LF, LF or CR) the way a string list takes a text: a break
@@ -271,3 +273,5 @@ void TVexDBLabel::DrawLines() {
         C.TextOut(0, LineTop(I), VisibleText(I).left(MaxChars));
     C.Brush.Style = bsSolid;
 }
+
+} // namespace Vex

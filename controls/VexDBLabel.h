@@ -25,11 +25,13 @@
 //   the text: a line is measured only while it can still fit.
 
 #include "framework/VexVBSGraphicControlDA.h"
-#include "platform/Font.h"
+#include "platform/graphics/Font.h"
 #include "toolkit/VexTexGen.h"
 
 #include <QPointer>
 #include <QStringList>
+
+namespace Vex {
 
 class TVexDBLabel : public TVexVBSGraphicControlDA {
     Q_OBJECT
@@ -134,3 +136,5 @@ private:
     int FFramesLeft = 0;
     int FLineHeight = 0;
 };
+
+} // namespace Vex

@@ -1,16 +1,18 @@
 #include "controls/VexGauge.h"
 
-#include "platform/Errors.h"
-#include "platform/FloatFormat.h"
-#include "platform/Maths.h"
+#include "controls/GaugeFaces.h"
+#include "platform/core/Errors.h"
+#include "platform/core/Maths.h"
+#include "platform/format/FloatFormat.h"
 #include "toolkit/DIBFX.h"
-#include "toolkit/VexStream.h"
 
 #include <QRegion>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <span>
+
+namespace Vex {
 
 namespace {
 // Needle outlines in outline units: x along the needle from the pivot (0) to the nominal tip
@@ -187,7 +189,7 @@ void TVexGauge::SetResourceImageIndex(int Value) {
 
 void TVexGauge::LoadFaceImage(int Index, int Width, TBitmap &Target, int Height) {
     TBitmap Source;
-    if (const std::unique_ptr<QImage> Picture = LoadJPEGResource(QString::number(Index)))
+    if (const std::unique_ptr<QImage> Picture = LoadGaugeFace(Index))
         Source.Assign(*Picture);
     SmoothStretch(Source, Target, Width, Height);
 }
@@ -322,3 +324,5 @@ void TVexGauge::Paint(TCanvas &Canvas) {
     if (IsDesigning())
         DrawDesignOutline(Canvas);
 }
+
+} // namespace Vex

@@ -6,9 +6,11 @@
 // the lower cover band over it.
 
 #include "framework/VexAngularMeter.h"
-#include "platform/Font.h"
+#include "platform/graphics/Font.h"
 
 #include <vector>
+
+namespace Vex {
 
 class TVexGauge : public TVexAngularMeter {
     Q_OBJECT
@@ -242,3 +244,5 @@ private:
     TValueType FValueType = vtStandard;
     QString FValueFormat = QStringLiteral("0.00");
 };
+
+} // namespace Vex

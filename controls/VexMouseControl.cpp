@@ -1,5 +1,7 @@
 #include "controls/VexMouseControl.h"
 
+namespace Vex {
+
 TVexMouseControl::TVexMouseControl(QWidget *Parent) : TVexVBSGraphicControlDA(Parent) {
     SetDelay(0);
     SetMouseState(msCreated);
@@ -43,3 +45,5 @@ void TVexMouseControl::Paint(TCanvas &Canvas) {
     if (IsDesigning())
         FProgress = 0;
 }
+
+} // namespace Vex

@@ -5,6 +5,8 @@
 
 #include "framework/VexVBSGraphicControlDA.h"
 
+namespace Vex {
+
 class TVexMouseControl : public TVexVBSGraphicControlDA {
     Q_OBJECT
     Q_PROPERTY(int FrameCountCreated READ FrameCountCreated WRITE SetFrameCountCreated)
@@ -49,3 +51,5 @@ private:
     int FFrameTotal = 1;
     float FProgress = 1;
 };
+
+} // namespace Vex

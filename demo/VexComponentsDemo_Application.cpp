@@ -1,6 +1,8 @@
 #include "demo/VexComponentsDemo_Application.h"
 
-#include "platform/Errors.h"
+#include "platform/core/Errors.h"
+
+namespace Vex {
 
 TVexDemoApplication::TVexDemoApplication(int &Argc, char **Argv) : QApplication(Argc, Argv) {}
 
@@ -12,3 +14,5 @@ bool TVexDemoApplication::notify(QObject *Receiver, QEvent *Event) {
         return false;
     }
 }
+
+} // namespace Vex

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+namespace Vex {
+
 class TVexDemoApplication : public QApplication {
     Q_OBJECT
 
@@ -14,3 +16,5 @@ public:
 
     bool notify(QObject *Receiver, QEvent *Event) override;
 };
+
+} // namespace Vex

@@ -1,11 +1,13 @@
 #include "demo/VexComponentsDemo_Contact.h"
 
 #include "demo/VexComponentsDemo_Widgets.h"
-#include "platform/Component.h"
+#include "platform/core/Component.h"
 
 #include <QLabel>
 #include <QPixmap>
 #include <iterator>
+
+namespace Vex {
 
 namespace {
 constexpr int KTextLeft = 16;
@@ -66,3 +68,5 @@ TfrmContact::TfrmContact(QWidget *Parent) : QFrame(Parent) {
                  QString::fromLatin1(KContactLines[I].Value), DemoFont(-12, fsItalic));
     }
 }
+
+} // namespace Vex

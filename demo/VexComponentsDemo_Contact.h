@@ -4,9 +4,13 @@
 
 #include <QFrame>
 
+namespace Vex {
+
 class TfrmContact : public QFrame {
     Q_OBJECT
 
 public:
     explicit TfrmContact(QWidget *Parent = nullptr);
 };
+
+} // namespace Vex

@@ -1,7 +1,7 @@
 #include "demo/VexComponentsDemo_Database.h"
 
-#include "platform/Errors.h"
-#include "platform/VexTable.h"
+#include "platform/core/Errors.h"
+#include "platform/data/VexTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +10,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+
+namespace Vex {
 
 namespace {
 const QString KScript = QStringLiteral(":/demo/SampleDatabase.sql");
@@ -115,3 +117,5 @@ bool SampleDatabaseAvailable(QString *Reason) {
         return false;
     }
 }
+
+} // namespace Vex

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Vex {
+
 // The connection the data pages open their tables on.
 inline constexpr const char *SampleDatabaseConnection = "DBDEMOS";
 
@@ -24,3 +26,5 @@ QSqlDatabase SampleDatabase();
 // Whether the database and each sample table can be opened; Reason, when given, receives why
 // not.
 bool SampleDatabaseAvailable(QString *Reason = nullptr);
+
+} // namespace Vex

@@ -4,12 +4,14 @@
 #include "demo/VexComponentsDemo_Menu.h"
 #include "demo/VexComponentsDemo_Pages.h"
 #include "framework/VexVBlankTimer.h"
-#include "platform/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QRegularExpression>
+
+namespace Vex {
 
 namespace {
 // Lets the replaced frames go and runs the frame timer until the animations have settled.
@@ -78,3 +80,5 @@ QStringList WriteGallery(TfrmMain &Main, const QString &Folder) {
     }
     return Gallery.Files();
 }
+
+} // namespace Vex

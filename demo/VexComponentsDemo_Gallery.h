@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Vex {
+
 class TfrmMain;
 
 // Frames run before each picture: the longest typed line of a page (about 70 characters) and
@@ -17,3 +19,5 @@ inline constexpr int GallerySettleFrames = 150;
 // each menu; data pages only while the sample database is available. Returns the files written;
 // raises EVexError when the folder or a file cannot be written.
 QStringList WriteGallery(TfrmMain &Main, const QString &Folder);
+
+} // namespace Vex

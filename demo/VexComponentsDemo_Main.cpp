@@ -5,13 +5,15 @@
 #include "demo/VexComponentsDemo_Menu.h"
 #include "demo/VexComponentsDemo_Pages.h"
 #include "demo/VexComponentsDemo_Widgets.h"
-#include "platform/Component.h"
+#include "platform/core/Component.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QVBoxLayout>
+
+namespace Vex {
 
 namespace {
 constexpr int KLeftWidth = 137;
@@ -177,3 +179,5 @@ void TfrmMain::Discard(QWidget *Frame) {
     Frame->hide();
     Frame->deleteLater();
 }
+
+} // namespace Vex

@@ -12,6 +12,9 @@
 #include <vector>
 
 class QFrame;
+
+namespace Vex {
+
 class TVexButton;
 class TVexDBLabel;
 
@@ -66,3 +69,5 @@ private:
     QPointer<TfrmProductMenu> FCurrentMenu;
     bool FDatabaseAvailable = false;
 };
+
+} // namespace Vex

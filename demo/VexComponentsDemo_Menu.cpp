@@ -1,7 +1,9 @@
 #include "demo/VexComponentsDemo_Menu.h"
 
 #include "demo/VexComponentsDemo_Widgets.h"
-#include "platform/Component.h"
+#include "platform/core/Component.h"
+
+namespace Vex {
 
 namespace {
 constexpr int KButtonLeft = 8;
@@ -65,3 +67,5 @@ TfrmProductMenu::TfrmProductMenu(const TDemoMenu &Menu, QWidget *Parent)
         FButtons.push_back(Button);
     }
 }
+
+} // namespace Vex

@@ -7,6 +7,8 @@
 #include <QString>
 #include <vector>
 
+namespace Vex {
+
 class TVexButton;
 class TVexDBLabel;
 
@@ -48,3 +50,5 @@ private:
     TVexDBLabel *FHeading;
     std::vector<TVexButton *> FButtons;
 };
+
+} // namespace Vex

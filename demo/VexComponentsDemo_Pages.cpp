@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+namespace Vex {
+
 namespace {
 // Built on first use, so that registrations from other units' initialisers find it whatever
 // order the initialisers run in.
@@ -26,3 +28,5 @@ QWidget *CreateDemoPage(const QString &ClassName, QWidget *Parent) {
     const auto It = Registry().constFind(ClassName);
     return It == Registry().constEnd() ? nullptr : (*It)(Parent);
 }
+
+} // namespace Vex

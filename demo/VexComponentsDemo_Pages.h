@@ -13,6 +13,8 @@
 #include <QWidget>
 #include <functional>
 
+namespace Vex {
+
 using TDemoPageFactory = std::function<QWidget *(QWidget *Parent)>;
 
 // Registers Factory under ClassName, or removes the registration when Factory is empty, and
@@ -23,3 +25,5 @@ bool DemoPageRegistered(const QString &ClassName);
 
 // A new page of ClassName on Parent; null when no such page is registered.
 QWidget *CreateDemoPage(const QString &ClassName, QWidget *Parent);
+
+} // namespace Vex

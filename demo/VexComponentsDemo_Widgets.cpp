@@ -2,6 +2,8 @@
 
 #include <QPalette>
 
+namespace Vex {
+
 TFont DemoFont(int Height, TFontStyles Style) {
     TFont Font;
     Font.Name = QStringLiteral("Arial");
@@ -62,3 +64,5 @@ TVexButton *NewNavigationButton(QWidget *Parent, const QString &Name, const QRec
     Button->SetFrameCountClicked(10);
     return Button;
 }
+
+} // namespace Vex

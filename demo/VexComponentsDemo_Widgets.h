@@ -4,10 +4,12 @@
 
 #include "controls/VexButton.h"
 #include "controls/VexDBLabel.h"
-#include "platform/Font.h"
+#include "platform/graphics/Font.h"
 
 #include <QFrame>
 #include <QRect>
+
+namespace Vex {
 
 // An "Arial" font of Height (negative: character height in pixels), black.
 TFont DemoFont(int Height, TFontStyles Style = 0);
@@ -26,3 +28,5 @@ TVexDBLabel *NewLabel(QWidget *Parent, const QString &Name, QPoint At, int Width
 TVexButton *NewNavigationButton(QWidget *Parent, const QString &Name, const QRect &Bounds,
                                 const QString &Caption, TVexButton::TAlignment Alignment,
                                 TColor Highlight);
+
+} // namespace Vex

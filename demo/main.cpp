@@ -5,12 +5,14 @@
 #include "demo/VexComponentsDemo_Database.h"
 #include "demo/VexComponentsDemo_Gallery.h"
 #include "demo/VexComponentsDemo_Main.h"
-#include "platform/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QTextStream>
 #include <cstdio>
+
+using namespace Vex;
 
 namespace {
 const char *const KDefaultGallery = "vexdemo-gallery";

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace Vex {
+
 TVexAngularMeter::TVexAngularMeter(QWidget *Parent) : TVexMeter(Parent) {
     SetMouseInputType(mitAngular);
     FOrigoX = 0;
@@ -61,3 +63,5 @@ void TVexAngularMeter::AngleInput(float Angle) {
     SetFloat(AngleToValue(Angle));
     RaiseChanging();
 }
+
+} // namespace Vex

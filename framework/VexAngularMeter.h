@@ -6,6 +6,8 @@
 
 #include "framework/VexMeter.h"
 
+namespace Vex {
+
 class TVexAngularMeter : public TVexMeter {
     Q_OBJECT
     Q_PROPERTY(int OrigoX READ OrigoX WRITE SetOrigoX)
@@ -39,3 +41,5 @@ private:
     float FMinAngle = -45;
     float FMaxAngle = 235;
 };
+
+} // namespace Vex

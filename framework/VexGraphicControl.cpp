@@ -1,7 +1,8 @@
 #include "framework/VexGraphicControl.h"
 
-#include "platform/Bitmap.h"
-#include "platform/Errors.h"
+#include "platform/core/Errors.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/streaming/ComponentStream.h"
 
 #include <QEnterEvent>
 #include <QFileDialog>
@@ -12,6 +13,8 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+
+namespace Vex {
 
 namespace {
 TVexGraphicControl::TFileDialog &FileDialog() {
@@ -332,12 +335,12 @@ void TVexGraphicControl::SaveToFile(const QString &FileName, TVexStreamFormat Fo
 }
 
 QString TVexGraphicControl::FileFilter() const {
-    const QString N = QString::fromLatin1(metaObject()->className());
+    const QString N = ComponentClassName(*metaObject());
     return N + QStringLiteral(" files (*.") + N + QStringLiteral(")|*.") + N;
 }
 
 QString TVexGraphicControl::SaveFileName(const QString &Chosen) const {
-    const QString N = QString::fromLatin1(metaObject()->className());
+    const QString N = ComponentClassName(*metaObject());
     const int Dot = Chosen.lastIndexOf(QLatin1Char('.'));
     const int Slash = Chosen.lastIndexOf(QLatin1Char('/'));
     const QString Extension = Dot > Slash ? Chosen.mid(Dot) : QString();
@@ -361,3 +364,5 @@ void TVexGraphicControl::SaveWithDialog(TVexStreamFormat Format) {
 void TVexGraphicControl::SetFileDialog(TFileDialog Dialog) {
     FileDialog() = std::move(Dialog);
 }
+
+} // namespace Vex

@@ -3,14 +3,16 @@
 // change, a relative drag, an absolute pointer angle) according to MouseInputType, docks itself
 // in its parent when aligned, and saves and loads its published properties to control files.
 
-#include "platform/Canvas.h"
-#include "platform/Colors.h"
-#include "platform/Component.h"
-#include "platform/Errors.h"
+#include "platform/core/Component.h"
+#include "platform/core/Errors.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
 #include "toolkit/VexStream.h"
 
 #include <QWidget>
 #include <functional>
+
+namespace Vex {
 
 class TVexGraphicControl : public QWidget, public TVexComponent {
     Q_OBJECT
@@ -153,3 +155,5 @@ private:
     TRect FBounds;
     bool FPressedForClick = false;
 };
+
+} // namespace Vex

@@ -1,10 +1,12 @@
 #include "framework/VexMeter.h"
 
-#include "platform/Errors.h"
-#include "platform/Maths.h"
+#include "platform/core/Errors.h"
+#include "platform/core/Maths.h"
 
 #include <QPointer>
 #include <cmath>
+
+namespace Vex {
 
 TVexMeter::TVexMeter(QWidget *Parent) : TVexVBSGraphicControlDA(Parent) {
     SetAllowInput(true);
@@ -146,3 +148,5 @@ void TVexMeter::DataChange(QObject *Sender) {
     if (DataLink().HasField() && !FWritingData)
         SetFloat(DataLink().AsFloat());
 }
+
+} // namespace Vex

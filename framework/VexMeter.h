@@ -5,6 +5,8 @@
 
 #include "framework/VexVBSGraphicControlDA.h"
 
+namespace Vex {
+
 class TVexMeter : public TVexVBSGraphicControlDA {
     Q_OBJECT
     Q_PROPERTY(bool Indexed READ Indexed WRITE SetIndexed)
@@ -74,3 +76,5 @@ private:
     float FDamped = 0;
     float FError = 0;
 };
+
+} // namespace Vex

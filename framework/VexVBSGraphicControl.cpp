@@ -1,7 +1,9 @@
 #include "framework/VexVBSGraphicControl.h"
 
 #include "framework/VexVBlankTimer.h"
-#include "platform/Maths.h"
+#include "platform/core/Maths.h"
+
+namespace Vex {
 
 TVexVBSGraphicControl::TVexVBSGraphicControl(QWidget *Parent)
     : TVexGraphicControl(Parent), FBuffer(std::make_unique<TBitmap>()) {
@@ -53,3 +55,5 @@ void TVexVBSGraphicControl::Frame() {
 }
 
 void TVexVBSGraphicControl::FrameTick() {}
+
+} // namespace Vex

@@ -3,11 +3,13 @@
 // which descendants render, and receives the shared frame tick once subscribed.
 
 #include "framework/VexGraphicControl.h"
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 
 #include <QPointer>
 #include <memory>
 #include <vector>
+
+namespace Vex {
 
 class TVexVBlankTimer;
 
@@ -50,3 +52,5 @@ private:
     std::vector<TBitmap *> FResizeList;
     bool FSubscribed = false;
 };
+
+} // namespace Vex

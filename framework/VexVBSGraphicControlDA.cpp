@@ -1,5 +1,7 @@
 #include "framework/VexVBSGraphicControlDA.h"
 
+namespace Vex {
+
 TVexVBSGraphicControlDA::TVexVBSGraphicControlDA(QWidget *Parent)
     : TVexVBSGraphicControl(Parent), FDataLink(std::make_unique<TFieldDataLink>(nullptr)) {
     // Through the virtual call the most derived DataChange hears the link.
@@ -25,3 +27,5 @@ bool TVexVBSGraphicControlDA::event(QEvent *Event) {
     }
     return TVexVBSGraphicControl::event(Event);
 }
+
+} // namespace Vex

@@ -4,9 +4,11 @@
 // does with the value is the descendant's business.
 
 #include "framework/VexVBSGraphicControl.h"
-#include "platform/FieldDataLink.h"
+#include "platform/data/FieldDataLink.h"
 
 #include <memory>
+
+namespace Vex {
 
 class TVexVBSGraphicControlDA : public TVexVBSGraphicControl {
     Q_OBJECT
@@ -34,3 +36,5 @@ protected:
 private:
     std::unique_ptr<TFieldDataLink> FDataLink;
 };
+
+} // namespace Vex

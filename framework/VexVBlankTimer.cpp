@@ -1,10 +1,12 @@
 #include "framework/VexVBlankTimer.h"
 
 #include "framework/VexVBSGraphicControl.h"
-#include "platform/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QCoreApplication>
 #include <algorithm>
+
+namespace Vex {
 
 TVexVBlankTimer::TVexVBlankTimer(QObject *Owner) : QTimer(Owner) {
     setObjectName(QLatin1String(ComponentName));
@@ -80,3 +82,5 @@ void TVexVBlankTimer::Tick() {
         FHasHoles = false;
     }
 }
+
+} // namespace Vex

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <vector>
 
+namespace Vex {
+
 class TVexVBSGraphicControl;
 
 class TVexVBlankTimer : public QTimer {
@@ -37,3 +39,5 @@ private:
     int FTickDepth = 0;
     bool FHasHoles = false;
 };
+
+} // namespace Vex

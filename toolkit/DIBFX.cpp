@@ -1,9 +1,9 @@
 #include "toolkit/DIBFX.h"
 
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Maths.h"
-#include "platform/Types.h"
+#include "platform/core/Maths.h"
+#include "platform/core/Types.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +11,8 @@
 #include <cstring>
 #include <numbers>
 #include <vector>
+
+namespace Vex {
 
 namespace {
 constexpr int KBpp = TBitmap::BytesPerPixel;
@@ -287,3 +289,5 @@ void TextOutRotated(TCanvas &Canvas, int X, int Y, int Angle, const QString &Tex
     Canvas.Font = OldFont;
     Canvas.SetTextAlign(OldAlign);
 }
+
+} // namespace Vex

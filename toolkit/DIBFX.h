@@ -5,9 +5,11 @@
 // Pixels are blue, green, red and an unused byte that every routine leaves at 0xFF; channel
 // arithmetic is integer and clamped to 0..255.
 
-#include "platform/Colors.h"
+#include "platform/graphics/Colors.h"
 
 #include <QString>
+
+namespace Vex {
 
 class TBitmap;
 class TCanvas;
@@ -57,3 +59,5 @@ void HalveBitmap(TBitmap &Bitmap, bool Shrink);
 // Draws Text at (X, Y) turned by Angle degrees counter-clockwise, placed by the TA_ flags in
 // Align; the canvas's font and text alignment are restored afterwards.
 void TextOutRotated(TCanvas &Canvas, int X, int Y, int Angle, const QString &Text, unsigned Align);
+
+} // namespace Vex

@@ -1,10 +1,12 @@
 #include "toolkit/VexCompression.h"
 
-#include "platform/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QByteArray>
 #include <algorithm>
 #include <zlib.h>
+
+namespace Vex {
 
 namespace {
 constexpr int KLevel = 9;
@@ -87,3 +89,5 @@ void DecompressStream(QBuffer &Stream, int64_t MaxSize) {
     ReplaceContent(Stream, TInflater().Run(Stream.data(), std::min(MaxSize, KMaxDecompressedSize)),
                    0);
 }
+
+} // namespace Vex

@@ -6,6 +6,8 @@
 #include <QBuffer>
 #include <cstdint>
 
+namespace Vex {
+
 // Decompressed data larger than this (or than the caller's own bound) is refused as corrupt, so
 // a small hostile file cannot make the program allocate without bound.
 constexpr int64_t KMaxDecompressedSize = int64_t(64) * 1024 * 1024;
@@ -18,3 +20,5 @@ void CompressStream(QBuffer &Stream);
 // 0. An empty stream stays empty. Corrupt, truncated or oversized data raises
 // EVexError("error") and leaves Stream exactly as it was, content and position.
 void DecompressStream(QBuffer &Stream, int64_t MaxSize = KMaxDecompressedSize);
+
+} // namespace Vex

@@ -1,13 +1,15 @@
 #include "toolkit/VexPolygons.h"
 
-#include "platform/FloatFormat.h"
-#include "platform/Maths.h"
+#include "platform/core/Maths.h"
+#include "platform/format/FloatFormat.h"
 #include "toolkit/DIBFX.h"
 
 #include <QRect>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+namespace Vex {
 
 namespace {
 // Value Index of Count spread evenly from From to To, the step divided out before it is
@@ -165,3 +167,5 @@ void DrawShape(TCanvas &Canvas, TPoint Origin, const TVexShape &Shape) {
     OffsetShape(Origin, Moved);
     Canvas.Polygon(Moved);
 }
+
+} // namespace Vex

@@ -7,14 +7,16 @@
 // start angle to its end angle. On the bitmap y grows downwards, so an angle's point is
 // (centre x + r cos a, centre y - r sin a).
 
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Region.h"
-#include "platform/Types.h"
+#include "platform/core/Types.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Region.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
+
+namespace Vex {
 
 // Six points relative to an origin: the outline of one LCD segment.
 using TVexShape = std::array<TPoint, 6>;
@@ -57,3 +59,5 @@ void DrawTicks(TBitmap &Bitmap, int Length, int PenWidth, float Radius, int Coun
 void OffsetShape(TPoint Delta, TVexShape &Shape);
 // Fills and outlines Shape moved to Origin with the canvas's brush and pen.
 void DrawShape(TCanvas &Canvas, TPoint Origin, const TVexShape &Shape);
+
+} // namespace Vex

@@ -1,13 +1,15 @@
 #include "toolkit/VexStream.h"
 
-#include "platform/ComponentStream.h"
-#include "platform/Errors.h"
+#include "platform/core/Errors.h"
+#include "platform/streaming/ComponentStream.h"
 #include "toolkit/VexCompression.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QSaveFile>
+
+namespace Vex {
 
 namespace {
 const QString KObject = QStringLiteral("object");
@@ -132,3 +134,5 @@ void LoadControlFromFile(QObject &Control, const QString &FileName, TVexStreamFo
     }
     ReadComponentText(Control, QString::fromLatin1(Stream.data()), FileName, BeforeApply);
 }
+
+} // namespace Vex

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+namespace Vex {
+
 enum TVexStreamFormat { sfText, sfCompressed };
 
 // Control files larger than this are refused before they are read.
@@ -37,3 +39,5 @@ void FixFrameLines(QStringList &Lines);
 // The face picture stored as the resource ":/faces/<Name>.jpg" (the numeric identifier is the
 // name), or none when there is no such resource or it is not a decodable JPEG.
 std::unique_ptr<QImage> LoadJPEGResource(const QString &Name);
+
+} // namespace Vex

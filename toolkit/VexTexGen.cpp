@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace Vex {
+
 namespace {
 // Control's position on its top-level window: its own position plus that of every container
 // between them (the window's own position on the screen is not part of it).
@@ -60,3 +62,5 @@ void TVexTexGen::PaintTexture(QWidget *Control, TCanvas &Canvas) {
         }
     }
 }
+
+} // namespace Vex

@@ -3,14 +3,16 @@
 // background. The tiles are aligned to the form rather than to each control, so neighbouring
 // controls sharing one generator show one seamless surface.
 
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Component.h"
+#include "platform/core/Component.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 #include <QImage>
 #include <QObject>
 
 class QWidget;
+
+namespace Vex {
 
 class TVexTexGen : public QObject, public TVexComponent {
     Q_OBJECT
@@ -71,3 +73,5 @@ private:
     int FGreen = 20;
     int FBlue = 30;
 };
+
+} // namespace Vex

@@ -4,13 +4,15 @@
 
 #include "controls/VexButton.h"
 
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <benchmark/benchmark.h>
 
 #include <climits>
+
+namespace Vex {
 
 namespace {
 // Exposes the paint of one frame, so that it is timed without the window system's own work.
@@ -47,3 +49,5 @@ BENCHMARK(BM_ButtonFadeFrame)
     ->Args({120, 18, 1})
     ->Args({240, 36, 1});
 } // namespace
+
+} // namespace Vex

@@ -9,6 +9,8 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+namespace Vex {
+
 namespace {
 // Paints frames onto an image standing in for the screen.
 class TFrameLabel : public TVexDBLabel {
@@ -46,3 +48,5 @@ void BM_LabelTypingFrame(benchmark::State &State) {
 }
 BENCHMARK(BM_LabelTypingFrame)->ArgName("Textured")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 } // namespace
+
+} // namespace Vex

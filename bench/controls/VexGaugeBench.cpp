@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
+namespace Vex {
+
 namespace {
 // A ready gauge of the benchmark's size on a form, painted once into Target.
 struct TBenchGauge {
@@ -55,3 +57,5 @@ void BM_QDialPaint(benchmark::State &State) {
 BENCHMARK(BM_GaugePaint)->Arg(161)->Arg(400)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GaugeRenderBackground)->Arg(161)->Arg(400)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QDialPaint)->Arg(161)->Arg(400)->Unit(benchmark::kMicrosecond);
+
+} // namespace Vex

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+namespace Vex {
+
 namespace {
 constexpr int KMeters = 1000;
 
@@ -38,3 +40,5 @@ void BM_FrameTickMoving(benchmark::State &State) {
 
 BENCHMARK(BM_FrameTickAtRest);
 BENCHMARK(BM_FrameTickMoving);
+
+} // namespace Vex

@@ -3,13 +3,15 @@
 
 #include "toolkit/DIBFX.h"
 
-#include "platform/Bitmap.h"
-#include "platform/Maths.h"
+#include "platform/core/Maths.h"
+#include "platform/graphics/Bitmap.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <vector>
+
+namespace Vex {
 
 namespace {
 int64_t SurfaceBytes(int Side) {
@@ -89,3 +91,5 @@ BENCHMARK(BM_HalveBitmap)->Arg(124)->Arg(400)->Arg(1000);
 BENCHMARK(BM_RotateBitmap)->Arg(124)->Arg(400)->Arg(1000);
 BENCHMARK(BM_ApplyLightMap)->Arg(124)->Arg(400)->Arg(1000);
 BENCHMARK(BM_AddNoise)->Arg(124)->Arg(400)->Arg(1000);
+
+} // namespace Vex

@@ -55,11 +55,13 @@ private:
     QSqlDatabase FDatabase;
 };
 
-#include "platform/Errors.h"
-#include "platform/VexDataSource.h"
+#include "platform/core/Errors.h"
+#include "platform/data/VexDataSource.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
+
+namespace Vex {
 
 // The employee table of a fresh test database behind a data source (closed), with the
 // application's error messages collected instead of shown.
@@ -78,3 +80,5 @@ struct TEmployeeTableTest : ::testing::Test {
     }
     void TearDown() override { SetApplicationErrorHandler(Previous); }
 };
+
+} // namespace Vex

@@ -1,14 +1,16 @@
 #include "controls/VexButton.h"
 
 #include "framework/FrameworkTestUtil.h"
-#include "platform/Bitmap.h"
-#include "platform/ComponentStream.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/streaming/ComponentStream.h"
 #include "toolkit/DIBFX.h"
 
 #include <QEnterEvent>
 #include <QLocale>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+
+namespace Vex {
 
 namespace {
 // Every paint goes through the widget's own paint path; grab() needs no shown window.
@@ -233,3 +235,5 @@ TEST(VexButton, AStoredCheckBoxKeepsItsBorderAndColours) {
     EXPECT_EQ(Copy.Color(), 0x123456u);
     EXPECT_EQ(Copy.Caption(), QStringLiteral("MÄRZ"));
 }
+
+} // namespace Vex

@@ -1,15 +1,17 @@
 #include "controls/VexDBLabel.h"
 #include "TestDatabase.h"
-#include "platform/ComponentStream.h"
-#include "platform/Maths.h"
-#include "platform/VexDataSource.h"
-#include "platform/VexTable.h"
+#include "platform/core/Maths.h"
+#include "platform/data/VexDataSource.h"
+#include "platform/data/VexTable.h"
+#include "platform/streaming/ComponentStream.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <climits>
 #include <gtest/gtest.h>
 #include <memory>
+
+namespace Vex {
 
 using namespace Qt::StringLiterals;
 
@@ -298,3 +300,5 @@ TEST_F(Label, StreamsItsPropertiesAndRestartsWhenLoaded) {
     EXPECT_EQ(Copy.FramesLeft(), 10);
     EXPECT_EQ(Copy.Height(), Copy.LineHeight());
 }
+
+} // namespace Vex

@@ -1,6 +1,6 @@
 #include "controls/VexGauge.h"
 #include "framework/VexVBlankTimer.h"
-#include "platform/Component.h"
+#include "platform/core/Component.h"
 #include "toolkit/DIBFX.h"
 
 #include <QImage>
@@ -10,6 +10,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
+
+namespace Vex {
 
 namespace {
 int Brightness(QRgb P) {
@@ -365,3 +367,5 @@ TEST_F(Gauge, ControlFileRoundTripsEveryProperty) {
     EXPECT_TRUE(Copy.Ready());
     EXPECT_FALSE(Copy.Circular());
 }
+
+} // namespace Vex

@@ -1,6 +1,6 @@
 #include "demo/VexComponentsDemo_Database.h"
-#include "platform/Errors.h"
-#include "platform/VexTable.h"
+#include "platform/core/Errors.h"
+#include "platform/data/VexTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +8,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+namespace Vex {
 
 namespace {
 class SampleDatabaseTest : public ::testing::Test {
@@ -60,3 +62,5 @@ TEST_F(SampleDatabaseTest, LeavesAFileThatIsNoDatabaseAlone) {
     EXPECT_EQ(QFileInfo(FileName()).size(), 4096);
 }
 } // namespace
+
+} // namespace Vex

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <map>
 
+namespace Vex {
+
 namespace {
 void Click(QWidget *Button) {
     const QPoint Centre = Button->rect().center();
@@ -193,3 +195,5 @@ TEST_F(DemoShell, DataPagesWithoutTheDatabaseShowTheMessageAndKeepThePage) {
                                 "use your imagination.");
 }
 } // namespace
+
+} // namespace Vex

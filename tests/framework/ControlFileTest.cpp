@@ -1,12 +1,14 @@
 #include "framework/VexAngularMeter.h"
-#include "platform/ComponentStream.h"
-#include "platform/Errors.h"
+#include "platform/core/Errors.h"
+#include "platform/streaming/ComponentStream.h"
 
 #include <QFile>
 #include <QMetaProperty>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
+
+namespace Vex {
 
 namespace {
 // Every stored property of the meter chain, as text, for comparing two controls.
@@ -136,3 +138,5 @@ TEST(ControlFile, BadFileLeavesTheControlExactlyAsItWas) {
     EXPECT_THROW(M.LoadFromFile(Dir.filePath(QStringLiteral("missing")), sfText), EVexError);
     EXPECT_EQ(StoredValues(M), Before);
 }
+
+} // namespace Vex

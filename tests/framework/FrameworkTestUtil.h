@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+namespace Vex {
+
 inline void SendMouse(QWidget *W, QEvent::Type Type, QPoint At, Qt::MouseButton Button,
                       Qt::MouseButtons Held) {
     QMouseEvent Event(Type, QPointF(At), QPointF(W->mapToGlobal(At)), Button, Held, Qt::NoModifier);
@@ -31,3 +33,5 @@ inline void Ticks(int Count) {
         if (TVexVBlankTimer *Timer = TVexVBlankTimer::Find())
             Timer->Tick();
 }
+
+} // namespace Vex

@@ -1,11 +1,13 @@
 #include "FrameworkTestUtil.h"
 #include "TestDatabase.h"
 #include "framework/VexMeter.h"
-#include "platform/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QSqlQuery>
 #include <gtest/gtest.h>
 #include <memory>
+
+namespace Vex {
 
 namespace {
 struct MeterData : TEmployeeTableTest {
@@ -111,3 +113,5 @@ TEST_F(MeterData, EveryDataAwareControlAnswersTheLinkQuery) {
     QCoreApplication::sendEvent(&Plain, &Query);
     EXPECT_EQ(Query.Link, &Plain.DataLink());
 }
+
+} // namespace Vex

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+namespace Vex {
+
 namespace {
 struct ClockwiseScale : ::testing::Test {
     QWidget Form;
@@ -83,3 +85,5 @@ TEST_F(ClockwiseScale, NonFiniteAnglesAreRefused) {
     EXPECT_EQ(M.MinAngle(), 225.0f);
     EXPECT_EQ(M.MaxAngle(), -45.0f);
 }
+
+} // namespace Vex

@@ -2,13 +2,15 @@
 #include "FrameworkTestUtil.h"
 #include "framework/VexAngularMeter.h"
 #include "framework/VexVBSGraphicControl.h"
-#include "platform/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
+
+namespace Vex {
 
 namespace {
 // Records what the mouse layer reports through its three hooks.
@@ -303,3 +305,5 @@ TEST(FrameTimer, AnErrorInOneFrameIsShownAndOthersStillTick) {
     EXPECT_EQ(Errors, QStringList({QStringLiteral("lost"), QStringLiteral("lost")}));
     EXPECT_EQ(OtherFrames, 2);
 }
+
+} // namespace Vex

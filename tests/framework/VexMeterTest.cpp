@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+namespace Vex {
+
 namespace {
 struct Events {
     std::vector<float> Changing, Change;
@@ -222,3 +224,5 @@ TEST(Meter, SetIndexedResetsRangeStartAndValue) {
     M.SetIndexed(true); // unchanged: no reset
     EXPECT_EQ(M.Float(), 7.0f);
 }
+
+} // namespace Vex

@@ -1,8 +1,10 @@
-#include "platform/Canvas.h"
-#include "platform/Bitmap.h"
-#include "platform/Maths.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/core/Maths.h"
+#include "platform/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
+
+namespace Vex {
 
 namespace {
 int CountColor(const TBitmap &B, TColor C) {
@@ -139,3 +141,5 @@ TEST(Bitmap, SizeSetOneSideAtATimeArrivesWhole) {
     EXPECT_EQ(B.Height(), 40);
     EXPECT_FALSE(B.Empty());
 }
+
+} // namespace Vex

@@ -1,9 +1,9 @@
-#include "platform/ComponentStream.h"
+#include "platform/streaming/ComponentStream.h"
 
-#include "platform/Colors.h"
-#include "platform/Component.h"
-#include "platform/Errors.h"
-#include "platform/Font.h"
+#include "platform/core/Component.h"
+#include "platform/core/Errors.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/Font.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -12,6 +12,8 @@
 #include <cfloat>
 #include <cmath>
 #include <gtest/gtest.h>
+
+namespace Vex {
 
 // A component base with one setter that notes the loading state, a property that is not
 // stored and one that cannot be written.
@@ -472,5 +474,7 @@ TEST(ComponentStream, WriterRefusesWhatTheReaderCouldNotTakeBack) {
             << E.Message().toStdString();
     }
 }
+
+} // namespace Vex
 
 #include "ComponentStreamTest.moc"

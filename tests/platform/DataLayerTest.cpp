@@ -1,11 +1,13 @@
 #include "TestDatabase.h"
-#include "platform/Errors.h"
-#include "platform/FieldDataLink.h"
-#include "platform/VexDBGrid.h"
+#include "platform/core/Errors.h"
+#include "platform/data/FieldDataLink.h"
+#include "platform/data/VexDBGrid.h"
 
 #include <QSqlTableModel>
 #include <gtest/gtest.h>
 #include <memory>
+
+namespace Vex {
 
 using DataLayer = TEmployeeTableTest;
 
@@ -110,3 +112,5 @@ TEST_F(DataLayer, GridRowIsTheCurrentRecordAndItsEditsAreWritten) {
     Table.First();
     EXPECT_EQ(Grid.currentIndex().row(), 0);
 }
+
+} // namespace Vex

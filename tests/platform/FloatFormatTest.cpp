@@ -1,9 +1,11 @@
-#include "platform/FloatFormat.h"
+#include "platform/format/FloatFormat.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+namespace Vex {
 
 namespace {
 struct TCase {
@@ -185,3 +187,5 @@ TEST_F(FloatFormat, FloatToStrIsShortestGeneralText) {
     for (const auto &C : Cases)
         EXPECT_EQ(FloatToStr(C.Value), QString::fromUtf8(C.Expected)) << C.Value;
 }
+
+} // namespace Vex

@@ -1,8 +1,8 @@
 #include "toolkit/DIBFX.h"
 
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Maths.h"
+#include "platform/core/Maths.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include <memory>
 #include <random>
 #include <vector>
+
+namespace Vex {
 
 namespace {
 constexpr uint32_t KSentinel = 0xFF5A3C1Eu;
@@ -469,3 +471,5 @@ TEST(DIBFX, EmptyAndSinglePixelBitmapsAreSafe) {
         EXPECT_TRUE(B.Empty());
     }
 }
+
+} // namespace Vex

@@ -1,9 +1,11 @@
 #include "toolkit/VexCompression.h"
 
-#include "platform/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
+
+namespace Vex {
 
 namespace {
 QByteArray SampleText() {
@@ -113,3 +115,5 @@ TEST(VexCompression, OutputIsBoundedAt64MiB) {
     DecompressStream(Stream);
     EXPECT_EQ(Stream.size(), KMaxDecompressedSize);
 }
+
+} // namespace Vex

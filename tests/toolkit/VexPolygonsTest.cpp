@@ -1,13 +1,15 @@
 #include "toolkit/VexPolygons.h"
 
-#include "platform/FloatFormat.h"
-#include "platform/Maths.h"
+#include "platform/core/Maths.h"
+#include "platform/format/FloatFormat.h"
 #include "toolkit/DIBFX.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
+
+namespace Vex {
 
 namespace {
 // A white surface whose canvas writes black 14-pixel text.
@@ -261,3 +263,5 @@ TEST(VexPolygons, DrawScaleCaptionsSingleAndNone) {
     CentredText(Expected, Point(50, 10), QStringLiteral("Max"));
     EXPECT_EQ(B.Image(), Expected.Image());
 }
+
+} // namespace Vex

@@ -1,15 +1,17 @@
 #include "toolkit/VexStream.h"
 
-#include "platform/Colors.h"
-#include "platform/Component.h"
-#include "platform/Errors.h"
-#include "platform/Font.h"
+#include "platform/core/Component.h"
+#include "platform/core/Errors.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/Font.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <zlib.h>
+
+namespace Vex {
 
 class TFileProbe : public QObject, public TVexComponent {
     Q_OBJECT
@@ -292,5 +294,7 @@ TEST(LoadJPEGResource, PresentMissingAndUndecodable) {
     EXPECT_FALSE(LoadJPEGResource(QStringLiteral("92"))); // a PNG under a JPEG name
     EXPECT_FALSE(LoadJPEGResource(QStringLiteral("../faces/90")));
 }
+
+} // namespace Vex
 
 #include "VexStreamTest.moc"

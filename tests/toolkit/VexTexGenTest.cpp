@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+namespace Vex {
+
 namespace {
 // Every pixel tells its own coordinates: red = x, green = y.
 QImage CoordinateTexture(int Width, int Height) {
@@ -166,3 +168,5 @@ TEST(VexTexGen, TextureFollowsAPictureFilledInPlaceOnlyAfterLoading) {
     Gen->SetPicture(Gen->Picture());
     EXPECT_EQ(Render(*Gen, Control)->Pixel(3, 0), TexturePixel(0, 0));
 }
+
+} // namespace Vex

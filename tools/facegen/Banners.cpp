@@ -13,6 +13,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace Vex {
+
 namespace {
 constexpr QSize KLogoSize(169, 57);
 constexpr QSize KBannerSize(289, 57);
@@ -148,3 +150,5 @@ bool WriteBanners(const QString &Folder, QString &Error) {
     return Save(DrawLogo(), Dir.filePath(QStringLiteral("logo.jpg")), Error) &&
            Save(DrawProductBanner(), Dir.filePath(QStringLiteral("banner.jpg")), Error);
 }
+
+} // namespace Vex

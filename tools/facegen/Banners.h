@@ -6,8 +6,12 @@
 #include <QImage>
 #include <QString>
 
+namespace Vex {
+
 QImage DrawLogo();
 QImage DrawProductBanner();
 
 // Writes logo.jpg and banner.jpg into Folder, creating it if needed; false with Error set.
 bool WriteBanners(const QString &Folder, QString &Error);
+
+} // namespace Vex

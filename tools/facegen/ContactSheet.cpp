@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace Vex {
+
 namespace {
 constexpr int KColumns = 5;
 constexpr int KGap = 16;
@@ -94,3 +96,5 @@ bool WriteContactSheet(const QString &Folder, const QString &SheetFile, QString 
     }
     return true;
 }
+
+} // namespace Vex

@@ -5,5 +5,9 @@
 
 #include <QString>
 
+namespace Vex {
+
 // Reads 1.jpg .. 21.jpg from Folder and saves the sheet as SheetFile (PNG); false with Error set.
 bool WriteContactSheet(const QString &Folder, const QString &SheetFile, QString &Error);
+
+} // namespace Vex

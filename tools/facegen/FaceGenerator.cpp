@@ -12,6 +12,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace Vex {
+
 namespace {
 const QColor KBackdrop(28, 28, 30);
 constexpr int KJpegQuality = 90;
@@ -293,3 +295,5 @@ bool WriteFaces(const QString &Folder, QString &Error) {
     }
     return true;
 }
+
+} // namespace Vex

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+namespace Vex {
+
 struct TFaceStyle;
 
 // The face at its own size, opaque. Round faces are a neutral dark outside the inscribed
@@ -13,3 +15,5 @@ QImage DrawFace(const TFaceStyle &Style);
 
 // Writes 1.jpg .. 21.jpg into Folder, creating it if needed; false with Error set on failure.
 bool WriteFaces(const QString &Folder, QString &Error);
+
+} // namespace Vex

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace Vex {
+
 namespace {
 constexpr std::array<TProfilePoint, 4> KScrewProfile = {{{0, 70}, {0.25f, 40}, {0.6f, 12}, {1, 0}}};
 constexpr std::array<TProfilePoint, 2> KCountersinkProfile = {{{0, -30}, {1, -50}}};
@@ -255,3 +257,5 @@ void DrawFlatGlass(QPainter &Painter, const QRectF &Window, int Strength) {
     Painter.drawLine(Window.topLeft() + QPointF(2, 1.5), Window.topRight() + QPointF(-2, 1.5));
     Painter.restore();
 }
+
+} // namespace Vex

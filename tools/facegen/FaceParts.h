@@ -9,6 +9,9 @@
 
 class QImage;
 class QPainter;
+
+namespace Vex {
+
 class TRandom;
 struct TFinish;
 
@@ -62,3 +65,5 @@ void DrawRoundGlass(QPainter &Painter, const QRectF &Box, int Strength);
 // Reflections of a flat window: a broad diagonal band over the upper left of Window and a thin
 // line along its top edge.
 void DrawFlatGlass(QPainter &Painter, const QRectF &Window, int Strength);
+
+} // namespace Vex

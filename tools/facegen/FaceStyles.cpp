@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace Vex {
+
 namespace {
 // Tint, diffuse, reflect, roughness, gloss, shininess, grain, turned.
 const std::array<TFinish, 9> KFinishes = {{
@@ -200,3 +202,5 @@ const std::vector<TFaceStyle> &FaceStyles() {
     static const std::vector<TFaceStyle> Styles = MakeStyles();
     return Styles;
 }
+
+} // namespace Vex

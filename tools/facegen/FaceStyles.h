@@ -9,6 +9,8 @@
 #include <QRectF>
 #include <vector>
 
+namespace Vex {
+
 enum TFinishId {
     fnChrome,
     fnSteel,
@@ -90,3 +92,5 @@ TProfile ProfileOf(TShapeId Id);
 
 // Faces 1 to 21 in index order.
 const std::vector<TFaceStyle> &FaceStyles();
+
+} // namespace Vex

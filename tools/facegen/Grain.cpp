@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
+namespace Vex {
+
 TRandom::TRandom(uint32_t Seed) : FState(Seed != 0 ? Seed : 0x9E3779B9u) {
     // The first outputs of a small seed are small too: run it in before use.
     for (int I = 0; I < 8; ++I)
@@ -144,3 +146,5 @@ void BoxBlur(QImage &Image, int Radius, int Passes) {
         BlurColumns(Image, Radius);
     }
 }
+
+} // namespace Vex

@@ -10,6 +10,8 @@
 #include <QSize>
 #include <cstdint>
 
+namespace Vex {
+
 // xorshift32: the same sequence on every platform and compiler, which the distributions of
 // <random> do not promise.
 class TRandom {
@@ -37,3 +39,5 @@ QImage StreakLayer(QSize Size, int Amount, int Length, TRandom &Random);
 // Box blur of a premultiplied ARGB image in place, Passes times (three approach a Gaussian).
 // Pixels outside the image count as transparent.
 void BoxBlur(QImage &Image, int Radius, int Passes);
+
+} // namespace Vex

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace Vex {
+
 namespace {
 // Ring spacing in pixels: below half a pixel the steps never show.
 constexpr float KStep = 0.35f;
@@ -144,3 +146,5 @@ void FillFrame(QPainter &Painter, const QRectF &Outer, float Width, float Corner
     }
     Painter.restore();
 }
+
+} // namespace Vex

@@ -14,6 +14,8 @@
 
 class QPainter;
 
+namespace Vex {
+
 struct TFinish {
     QColor Tint;     // colour of mirrored light
     QColor Diffuse;  // colour under the light, scattered
@@ -52,3 +54,5 @@ void FillLathe(QPainter &Painter, QPointF Centre, float Outer, float Width, TPro
 // corners like a pressed frame. The inside is left filled with the colour of the inner edge.
 void FillFrame(QPainter &Painter, const QRectF &Outer, float Width, float Corner, TProfile Profile,
                const TFinish &Finish);
+
+} // namespace Vex

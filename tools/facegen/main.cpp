@@ -10,6 +10,8 @@
 #include <cstring>
 #include <memory>
 
+using namespace Vex;
+
 namespace {
 bool HasOption(int Argc, char **Argv, const char *Name) {
     for (int I = 1; I < Argc; ++I)

@@ -4,8 +4,8 @@
 #include "controls/VexDBLabel.h"
 #include "controls/VexGauge.h"
 #include "framework/VexVBlankTimer.h"
-#include "platform/Component.h"
-#include "platform/Errors.h"
+#include "platform/core/Component.h"
+#include "platform/core/Errors.h"
 #include "toolkit/VexCompression.h"
 
 #include <QBuffer>
@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <map>
+
+namespace Vex {
 
 namespace {
 constexpr int KGap = 8;
@@ -116,3 +118,5 @@ QImage TControlRenderer::Render(int Frames) {
     }
     return FForm->grab().toImage();
 }
+
+} // namespace Vex

@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+namespace Vex {
+
 class TVexGraphicControl;
 
 class TControlRenderer {
@@ -40,3 +42,5 @@ private:
     int FRowHeight = 0;
     int FX = 8;
 };
+
+} // namespace Vex

@@ -5,12 +5,14 @@
 
 #include "ControlRenderer.h"
 #include "controls/VexGauge.h"
-#include "platform/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QApplication>
 #include <QMetaEnum>
 #include <cstdio>
 #include <cstdlib>
+
+using namespace Vex;
 
 namespace {
 int Usage() {

@@ -1,0 +1,37 @@
+#pragma once
+// A set of pixels built from rectangles and ellipses, combined and tested point by point.
+// Coordinates follow TRect: right and bottom are exclusive.
+
+#include "platform/core/Types.h"
+
+#include <QRegion>
+
+namespace Vex {
+
+enum TRegionCombine { RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY };
+
+class TRegion {
+public:
+    TRegion() = default;
+    explicit TRegion(const QRegion &Region) : FRegion(Region) {}
+
+    static TRegion CreateRect(int Left, int Top, int Right, int Bottom);
+    static TRegion CreateEllipse(int Left, int Top, int Right, int Bottom);
+    // Rectangle with corners rounded by an ellipse of CornerWidth x CornerHeight; corners as
+    // large as the rectangle give its inscribed ellipse.
+    static TRegion CreateRoundRect(int Left, int Top, int Right, int Bottom, int CornerWidth,
+                                   int CornerHeight);
+
+    // This := A op B.
+    void Combine(const TRegion &A, const TRegion &B, TRegionCombine Mode);
+    void Offset(int DX, int DY) { FRegion.translate(DX, DY); }
+    TRect Box() const;
+    bool Contains(int X, int Y) const { return FRegion.contains(QPoint(X, Y)); }
+    bool IsEmpty() const { return FRegion.isEmpty(); }
+    const QRegion &ToQRegion() const { return FRegion; }
+
+private:
+    QRegion FRegion;
+};
+
+} // namespace Vex

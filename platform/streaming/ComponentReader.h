@@ -1,0 +1,96 @@
+#pragma once
+// The checking reader of the control-file text: it reads the whole text, checks it against the
+// components it names and collects the values, before Apply() sets any of them.
+
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/Font.h"
+#include "platform/streaming/ComponentLexer.h"
+#include "platform/streaming/ComponentStream.h"
+
+#include <QImage>
+#include <QMetaEnum>
+#include <QMetaProperty>
+#include <QPointer>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <vector>
+
+namespace Vex {
+
+namespace ComponentText {
+
+struct TAssignment {
+    QPointer<QObject> Target;
+    QMetaProperty Property;
+    QVariant Value;                         // of the property's own type
+    std::function<void(TFont &)> FontField; // a Font.X line: changes one field of the font
+};
+
+struct THeader {
+    QString Name;
+    QString ClassName;
+    int Line = 1;
+};
+
+// Checks the whole text first, collecting what it sets; Apply() then sets it.
+class TTextReader {
+public:
+    TTextReader(QStringView Text, const QString &SourceName)
+        : FLexer(Text, SourceName), FSourceName(SourceName) {}
+
+    void Read(QObject &Root);
+    void Apply() const;
+
+private:
+    void Advance() { FToken = FLexer.Next(); }
+    bool IsSymbol(char C) const {
+        return FToken.Kind == TTokenKind::Symbol && FToken.Text == QLatin1Char(C);
+    }
+    bool IsWord(const char *Word) const {
+        return FToken.Kind == TTokenKind::Identifier &&
+               FToken.Text.compare(QLatin1String(Word), Qt::CaseInsensitive) == 0;
+    }
+    bool IsObjectKeyword() const {
+        return IsWord("object") || IsWord("inline") || IsWord("inherited");
+    }
+    [[noreturn]] void Fail(int Line, const QString &What) const {
+        RaiseAt(FSourceName, Line, What);
+    }
+    [[noreturn]] void FailValue(const QString &Expected) const {
+        Fail(FValueLine,
+             QStringLiteral("bad value for '%1': %2 expected").arg(FPropertyName, Expected));
+    }
+    void ExpectSymbol(char C);
+    QString ExpectIdentifier(const char *What);
+
+    THeader ReadHeader();
+    void ReadBody(QObject &Target, int Depth);
+    void ReadChild(QObject &Parent, int Depth);
+    void ReadProperty(QObject &Target);
+    QVariant ReadValue(const QMetaProperty &P, TValueKind Kind);
+    std::function<void(TFont &)> ReadFontField(const QString &Field);
+
+    qlonglong ReadInteger(qlonglong Min, qlonglong Max);
+    template <typename T> T ReadReal();
+    bool ReadBool();
+    TColor ReadColor();
+    QString ReadString();
+    QStringList ReadSet();
+    QStringList ReadStringList();
+    int ReadEnum(const QMetaEnum &Enum);
+    int ReadFlags(const QMetaEnum &Enum);
+    QImage ReadImage();
+
+    TLexer FLexer;
+    QString FSourceName;
+    TToken FToken;
+    QString FPropertyName; // the property whose value is being read, for messages
+    int FValueLine = 1;
+    std::vector<QPointer<QObject>> FObjects;
+    std::vector<TAssignment> FAssignments;
+};
+
+} // namespace ComponentText
+
+} // namespace Vex
