@@ -4,11 +4,12 @@
 // the style; radio buttons are not grouped.
 
 #include "controls/VexMouseControl.h"
+#include "platform/core/VexExport.h"
 #include "platform/graphics/Font.h"
 
 namespace Vex {
 
-class TVexButton : public TVexMouseControl {
+class VEX_EXPORT TVexButton : public TVexMouseControl {
     Q_OBJECT
     Q_PROPERTY(TAlignment Alignment READ Alignment WRITE SetAlignment)
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)

@@ -25,6 +25,7 @@
 //   the text: a line is measured only while it can still fit.
 
 #include "framework/VexVBSGraphicControlDA.h"
+#include "platform/core/VexExport.h"
 #include "platform/graphics/Font.h"
 #include "toolkit/VexTexGen.h"
 
@@ -33,7 +34,7 @@
 
 namespace Vex {
 
-class TVexDBLabel : public TVexVBSGraphicControlDA {
+class VEX_EXPORT TVexDBLabel : public TVexVBSGraphicControlDA {
     Q_OBJECT
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)

@@ -6,13 +6,14 @@
 // the lower cover band over it.
 
 #include "framework/VexAngularMeter.h"
+#include "platform/core/VexExport.h"
 #include "platform/graphics/Font.h"
 
 #include <vector>
 
 namespace Vex {
 
-class TVexGauge : public TVexAngularMeter {
+class VEX_EXPORT TVexGauge : public TVexAngularMeter {
     Q_OBJECT
     Q_PROPERTY(TColor ArrowColor READ ArrowColor WRITE SetArrowColor)
     Q_PROPERTY(float ArrowLenght READ ArrowLenght WRITE SetArrowLenght)

@@ -4,10 +4,11 @@
 // progress, 0 to 1, that descendants draw with.
 
 #include "framework/VexVBSGraphicControlDA.h"
+#include "platform/core/VexExport.h"
 
 namespace Vex {
 
-class TVexMouseControl : public TVexVBSGraphicControlDA {
+class VEX_EXPORT TVexMouseControl : public TVexVBSGraphicControlDA {
     Q_OBJECT
     Q_PROPERTY(int FrameCountCreated READ FrameCountCreated WRITE SetFrameCountCreated)
     Q_PROPERTY(int FrameCountEntered READ FrameCountEntered WRITE SetFrameCountEntered)

@@ -5,10 +5,11 @@
 // right.
 
 #include "framework/VexMeter.h"
+#include "platform/core/VexExport.h"
 
 namespace Vex {
 
-class TVexAngularMeter : public TVexMeter {
+class VEX_EXPORT TVexAngularMeter : public TVexMeter {
     Q_OBJECT
     Q_PROPERTY(int OrigoX READ OrigoX WRITE SetOrigoX)
     Q_PROPERTY(int OrigoY READ OrigoY WRITE SetOrigoY)

@@ -5,6 +5,7 @@
 
 #include "platform/core/Component.h"
 #include "platform/core/Errors.h"
+#include "platform/core/VexExport.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "toolkit/VexStream.h"
@@ -14,7 +15,7 @@
 
 namespace Vex {
 
-class TVexGraphicControl : public QWidget, public TVexComponent {
+class VEX_EXPORT TVexGraphicControl : public QWidget, public TVexComponent {
     Q_OBJECT
     // The position and size come first in every control file, as the desktop wrote them.
     Q_PROPERTY(int Left READ Left WRITE SetLeft)

@@ -4,10 +4,11 @@
 // frame, so needles swing, overshoot and settle. Vertical drags change the value.
 
 #include "framework/VexVBSGraphicControlDA.h"
+#include "platform/core/VexExport.h"
 
 namespace Vex {
 
-class TVexMeter : public TVexVBSGraphicControlDA {
+class VEX_EXPORT TVexMeter : public TVexVBSGraphicControlDA {
     Q_OBJECT
     Q_PROPERTY(bool Indexed READ Indexed WRITE SetIndexed)
     Q_PROPERTY(float Max READ Max WRITE SetMax)

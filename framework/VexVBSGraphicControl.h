@@ -3,6 +3,7 @@
 // which descendants render, and receives the shared frame tick once subscribed.
 
 #include "framework/VexGraphicControl.h"
+#include "platform/core/VexExport.h"
 #include "platform/graphics/Bitmap.h"
 
 #include <QPointer>
@@ -13,7 +14,7 @@ namespace Vex {
 
 class TVexVBlankTimer;
 
-class TVexVBSGraphicControl : public TVexGraphicControl {
+class VEX_EXPORT TVexVBSGraphicControl : public TVexGraphicControl {
     Q_OBJECT
 
 public:

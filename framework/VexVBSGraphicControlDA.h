@@ -4,13 +4,14 @@
 // does with the value is the descendant's business.
 
 #include "framework/VexVBSGraphicControl.h"
+#include "platform/core/VexExport.h"
 #include "platform/data/FieldDataLink.h"
 
 #include <memory>
 
 namespace Vex {
 
-class TVexVBSGraphicControlDA : public TVexVBSGraphicControl {
+class VEX_EXPORT TVexVBSGraphicControlDA : public TVexVBSGraphicControl {
     Q_OBJECT
     Q_PROPERTY(QString DataField READ DataField WRITE SetDataField)
     // A reference to another component of the form: kept by the page that makes the binding,

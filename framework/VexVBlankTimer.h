@@ -3,6 +3,7 @@
 // its name "VBlankTimer", and calls FrameTick of every subscribed control that has a parent,
 // in subscription order.
 
+#include "platform/core/VexExport.h"
 #include <QTimer>
 #include <vector>
 
@@ -10,7 +11,7 @@ namespace Vex {
 
 class TVexVBSGraphicControl;
 
-class TVexVBlankTimer : public QTimer {
+class VEX_EXPORT TVexVBlankTimer : public QTimer {
     Q_OBJECT
 
 public:

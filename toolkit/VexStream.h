@@ -3,6 +3,7 @@
 // read back; the keyword fix-up that marks embedded frames; the gauge faces stored as JPEG
 // resources.
 
+#include "platform/core/VexExport.h"
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -20,13 +21,15 @@ constexpr qint64 KMaxControlFileSize = 8 * 1024 * 1024;
 // Writes Control's published properties to FileName as Latin-1 text with CR LF line ends,
 // zlib-compressed for sfCompressed. The file is replaced only once it is completely written;
 // a file that cannot be written raises EVexError naming it and the reason.
-void SaveControlToFile(const QObject &Control, const QString &FileName, TVexStreamFormat Format);
+VEX_EXPORT void SaveControlToFile(const QObject &Control, const QString &FileName,
+                                  TVexStreamFormat Format);
 
 // Reads FileName into Control. The whole file is checked first: an unreadable, corrupt or
 // invalid file raises EVexError naming it (and the line, for a bad text) and leaves Control
 // unchanged. Only a good file gets BeforeApply called, then its values set.
-void LoadControlFromFile(QObject &Control, const QString &FileName, TVexStreamFormat Format,
-                         const std::function<void()> &BeforeApply = {});
+VEX_EXPORT void LoadControlFromFile(QObject &Control, const QString &FileName,
+                                    TVexStreamFormat Format,
+                                    const std::function<void()> &BeforeApply = {});
 
 // Marks embedded frames the way the reader expects them: a block header (a line starting with
 // "object" or "inline" after its indentation) that contains "Frame" is a frame header; its
@@ -34,10 +37,10 @@ void LoadControlFromFile(QObject &Control, const QString &FileName, TVexStreamFo
 // is a space, the following headers starting with "object" become "inherited". Only the
 // leading keyword of a header changes, never a property value. The last line is never examined
 // as a header, and the line after the one that ends a frame's run is skipped.
-void FixFrameLines(QStringList &Lines);
+VEX_EXPORT void FixFrameLines(QStringList &Lines);
 
 // The face picture stored as the resource ":/faces/<Name>.jpg" (the numeric identifier is the
 // name), or none when there is no such resource or it is not a decodable JPEG.
-std::unique_ptr<QImage> LoadJPEGResource(const QString &Name);
+VEX_EXPORT std::unique_ptr<QImage> LoadJPEGResource(const QString &Name);
 
 } // namespace Vex

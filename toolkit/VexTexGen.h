@@ -4,6 +4,7 @@
 // controls sharing one generator show one seamless surface.
 
 #include "platform/core/Component.h"
+#include "platform/core/VexExport.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 
@@ -14,7 +15,7 @@ class QWidget;
 
 namespace Vex {
 
-class TVexTexGen : public QObject, public TVexComponent {
+class VEX_EXPORT TVexTexGen : public QObject, public TVexComponent {
     Q_OBJECT
     Q_PROPERTY(QImage Picture READ Picture WRITE SetPicture)
     Q_PROPERTY(int RandomPeak READ RandomPeak WRITE SetRandomPeak)

@@ -5,13 +5,14 @@
 // component created or read inside it that still exists gets Loaded() once, in the order it
 // joined the scope.
 
+#include "platform/core/VexExport.h"
 #include <vector>
 
 namespace Vex {
 
 enum TComponentStateFlag : unsigned { csLoading = 1, csDesigning = 2 };
 
-class TVexComponent {
+class VEX_EXPORT TVexComponent {
 public:
     // Joins the open loading scope, if any.
     TVexComponent();
@@ -33,7 +34,7 @@ private:
     unsigned FComponentState = 0;
 };
 
-class TLoadingScope {
+class VEX_EXPORT TLoadingScope {
 public:
     TLoadingScope();
     ~TLoadingScope();

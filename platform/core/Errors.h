@@ -6,13 +6,14 @@
 // field) cannot travel through Qt's event loop; the controls catch them there and hand them to
 // the application's error handler, which shows the message to the user.
 
+#include "platform/core/VexExport.h"
 #include <QString>
 #include <functional>
 #include <stdexcept>
 
 namespace Vex {
 
-class EVexError : public std::runtime_error {
+class VEX_EXPORT EVexError : public std::runtime_error {
 public:
     explicit EVexError(const QString &Message)
         : std::runtime_error(Message.toStdString()), FMessage(Message) {}
@@ -23,14 +24,14 @@ private:
 };
 
 // The text to show for any error: an EVexError's message, or what() of another exception.
-QString ErrorMessage(const std::exception &Error);
+VEX_EXPORT QString ErrorMessage(const std::exception &Error);
 
 using TErrorHandler = std::function<void(const QString &Message)>;
 
 // Shows Message through the application's handler: a message box unless one was installed
 // (tests and embedding applications install their own so nothing blocks).
-void ApplicationShowError(const QString &Message);
+VEX_EXPORT void ApplicationShowError(const QString &Message);
 // Installs Handler; an empty one restores the message box. Returns the previous handler.
-TErrorHandler SetApplicationErrorHandler(TErrorHandler Handler);
+VEX_EXPORT TErrorHandler SetApplicationErrorHandler(TErrorHandler Handler);
 
 } // namespace Vex

@@ -2,18 +2,19 @@
 // Integer geometry with the desktop conventions the instruments are written against:
 // y grows downwards, rectangles exclude their right and bottom edges.
 
+#include "platform/core/VexExport.h"
 #include <QPoint>
 #include <QRect>
 
 namespace Vex {
 
-struct TPoint {
+struct VEX_EXPORT TPoint {
     int X = 0;
     int Y = 0;
     friend bool operator==(const TPoint &, const TPoint &) = default;
 };
 
-struct TRect {
+struct VEX_EXPORT TRect {
     int Left = 0;
     int Top = 0;
     int Right = 0;

@@ -4,6 +4,7 @@
 // OnSourceRemoved; an unbound link (no source, a closed table, or a field the table lacks)
 // reports nothing.
 
+#include "platform/core/VexExport.h"
 #include "platform/data/VexDataSource.h"
 
 #include <QEvent>
@@ -13,7 +14,7 @@
 
 namespace Vex {
 
-class TFieldDataLink : public QObject {
+class VEX_EXPORT TFieldDataLink : public QObject {
     Q_OBJECT
 
 public:
@@ -48,7 +49,7 @@ private:
 
 // Asks a control for its field data link (the platform's data-link query); a data-aware control
 // answers by setting Link.
-class TGetDataLinkEvent : public QEvent {
+class VEX_EXPORT TGetDataLinkEvent : public QEvent {
 public:
     static constexpr QEvent::Type EventType = QEvent::Type(0xB02D);
     TGetDataLinkEvent() : QEvent(EventType) {}

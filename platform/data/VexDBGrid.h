@@ -2,6 +2,7 @@
 // A grid on the table behind a data source: its current row is the table's current record, and
 // edits in its cells are written to the database at once.
 
+#include "platform/core/VexExport.h"
 #include "platform/data/VexDataSource.h"
 
 #include <QPointer>
@@ -9,7 +10,7 @@
 
 namespace Vex {
 
-class TVexDBGrid : public QTableView {
+class VEX_EXPORT TVexDBGrid : public QTableView {
     Q_OBJECT
 
 public:

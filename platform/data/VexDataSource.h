@@ -1,6 +1,7 @@
 #pragma once
 // Connects data-aware controls to a table: relays its record moves and field changes.
 
+#include "platform/core/VexExport.h"
 #include "platform/data/VexTable.h"
 
 #include <QObject>
@@ -8,7 +9,7 @@
 
 namespace Vex {
 
-class TVexDataSource : public QObject {
+class VEX_EXPORT TVexDataSource : public QObject {
     Q_OBJECT
 
 public:

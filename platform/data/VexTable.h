@@ -4,6 +4,7 @@
 // database refuses raises an error carrying the database's reason while the record keeps its
 // last good value.
 
+#include "platform/core/VexExport.h"
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
@@ -14,7 +15,7 @@ class QSqlTableModel;
 
 namespace Vex {
 
-class TVexTable : public QObject {
+class VEX_EXPORT TVexTable : public QObject {
     Q_OBJECT
 
 public:

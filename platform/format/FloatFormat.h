@@ -20,21 +20,22 @@
 //
 // The separators are process-wide so that the application can apply its locale once.
 
+#include "platform/core/VexExport.h"
 #include <QString>
 
 namespace Vex {
 
 // The decimal separator that FormatFloat and FloatToStr write ("." unless set).
-QChar DecimalSeparator();
-void SetDecimalSeparator(QChar Separator);
+VEX_EXPORT QChar DecimalSeparator();
+VEX_EXPORT void SetDecimalSeparator(QChar Separator);
 // The grouping character of "," pictures ("," unless set).
-QChar ThousandSeparator();
-void SetThousandSeparator(QChar Separator);
+VEX_EXPORT QChar ThousandSeparator();
+VEX_EXPORT void SetThousandSeparator(QChar Separator);
 
-QString FormatFloat(const QString &Picture, double Value);
+VEX_EXPORT QString FormatFloat(const QString &Picture, double Value);
 // Shortest general text of Value with up to 15 significant digits ("0.1", "42.7"): fixed when
 // 1E-4 <= |Value| < 1E15 after rounding, else one digit before the point and an exponent with a
 // sign only when negative ("1E20", "1.5E-5").
-QString FloatToStr(double Value);
+VEX_EXPORT QString FloatToStr(double Value);
 
 } // namespace Vex

@@ -3,6 +3,7 @@
 // green, red and one unused byte (kept at 0xFF), so that pixel loops and the painter share one
 // QImage in Qt's native format without conversion.
 
+#include "platform/core/VexExport.h"
 #include "platform/graphics/Colors.h"
 
 #include <QImage>
@@ -16,7 +17,7 @@ class TCanvas;
 
 enum TTransparentMode { tmAuto, tmFixed };
 
-class TBitmap {
+class VEX_EXPORT TBitmap {
 public:
     // Surfaces are bounded so that a bad size from a file or a property cannot exhaust memory.
     static constexpr int MaxDimension = 16384;

@@ -5,6 +5,7 @@
 // Left .. Right - 1, LineTo leaves out its end point, wide pens have round ends.
 
 #include "platform/core/Types.h"
+#include "platform/core/VexExport.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/Font.h"
 #include "platform/graphics/Region.h"
@@ -25,19 +26,19 @@ enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psIns
 enum TPenMode { pmCopy, pmNot, pmXor, pmNotXor };
 enum TBrushStyle { bsSolid, bsClear };
 
-struct TPen {
+struct VEX_EXPORT TPen {
     TColor Color = clBlack;
     int Width = 1;
     TPenStyle Style = psSolid;
     TPenMode Mode = pmCopy;
 };
 
-struct TBrush {
+struct VEX_EXPORT TBrush {
     TColor Color = clWhite;
     TBrushStyle Style = bsSolid;
 };
 
-class TCanvas {
+class VEX_EXPORT TCanvas {
 public:
     // Draws into Image, opening a painter on first use; Release() finishes it.
     explicit TCanvas(QImage *Image);

@@ -2,6 +2,7 @@
 // TColor is 0x00BBGGRR: red in the low byte. A top byte of 0x80 names a system colour, which
 // ColorToRGB resolves through the application palette before any pixel arithmetic.
 
+#include "platform/core/VexExport.h"
 #include <QColor>
 #include <QString>
 #include <cstdint>
@@ -71,12 +72,12 @@ constexpr uint8_t GetBValue(TColor C) {
 }
 
 // Plain RGB for any colour: system colours through the palette, others masked to 24 bits.
-TColor ColorToRGB(TColor Color);
-QColor ToQColor(TColor Color);
-TColor FromQColor(const QColor &Color);
+VEX_EXPORT TColor ColorToRGB(TColor Color);
+VEX_EXPORT QColor ToQColor(TColor Color);
+VEX_EXPORT TColor FromQColor(const QColor &Color);
 
 // Identifier of a named or system colour ("clRed", "clBtnFace"), or nothing.
-std::optional<QString> ColorToIdent(TColor Color);
-std::optional<TColor> IdentToColor(const QString &Ident);
+VEX_EXPORT std::optional<QString> ColorToIdent(TColor Color);
+VEX_EXPORT std::optional<TColor> IdentToColor(const QString &Ident);
 
 } // namespace Vex

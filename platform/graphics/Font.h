@@ -3,6 +3,7 @@
 // Height < 0 is the character height in pixels, Height > 0 the cell height, and Size is in
 // points at 96 pixels per inch (Height = -MulDiv(Size, 96, 72)).
 
+#include "platform/core/VexExport.h"
 #include "platform/graphics/Colors.h"
 
 #include <QFont>
@@ -23,7 +24,7 @@ enum TFontCharset : uint8_t {
     OEM_CHARSET = 255,
 };
 
-class TFont {
+class VEX_EXPORT TFont {
 public:
     QString Name = QStringLiteral("MS Sans Serif");
     int Height = -11;

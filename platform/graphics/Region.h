@@ -3,6 +3,7 @@
 // Coordinates follow TRect: right and bottom are exclusive.
 
 #include "platform/core/Types.h"
+#include "platform/core/VexExport.h"
 
 #include <QRegion>
 
@@ -10,7 +11,7 @@ namespace Vex {
 
 enum TRegionCombine { RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY };
 
-class TRegion {
+class VEX_EXPORT TRegion {
 public:
     TRegion() = default;
     explicit TRegion(const QRegion &Region) : FRegion(Region) {}

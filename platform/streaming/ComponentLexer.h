@@ -2,6 +2,7 @@
 // The tokens of the control-file text: identifiers, numbers, quoted strings with character codes,
 // symbols, and the hex digits of binary values, each token with the line it starts on.
 
+#include "platform/core/VexExport.h"
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -11,21 +12,21 @@ namespace Vex {
 namespace ComponentText {
 
 // Raises EVexError "<SourceName>, line <Line>: <What>", the form of every reading error.
-[[noreturn]] void RaiseAt(const QString &SourceName, int Line, const QString &What);
+VEX_EXPORT [[noreturn]] void RaiseAt(const QString &SourceName, int Line, const QString &What);
 
 // Raises for the first line longer than KMaxComponentLineSize; run on the whole text before any
 // token is read.
-void CheckLineLengths(const QString &Text, const QString &SourceName);
+VEX_EXPORT void CheckLineLengths(const QString &Text, const QString &SourceName);
 
 enum class TTokenKind { End, Identifier, Number, String, Symbol };
 
-struct TToken {
+struct VEX_EXPORT TToken {
     TTokenKind Kind = TTokenKind::End;
     QString Text; // the string's value for String tokens
     int Line = 1;
 };
 
-class TLexer {
+class VEX_EXPORT TLexer {
 public:
     TLexer(QStringView Text, const QString &SourceName) : FText(Text), FSourceName(SourceName) {}
 

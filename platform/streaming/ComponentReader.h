@@ -2,6 +2,7 @@
 // The checking reader of the control-file text: it reads the whole text, checks it against the
 // components it names and collects the values, before Apply() sets any of them.
 
+#include "platform/core/VexExport.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/Font.h"
 #include "platform/streaming/ComponentLexer.h"
@@ -20,21 +21,21 @@ namespace Vex {
 
 namespace ComponentText {
 
-struct TAssignment {
+struct VEX_EXPORT TAssignment {
     QPointer<QObject> Target;
     QMetaProperty Property;
     QVariant Value;                         // of the property's own type
     std::function<void(TFont &)> FontField; // a Font.X line: changes one field of the font
 };
 
-struct THeader {
+struct VEX_EXPORT THeader {
     QString Name;
     QString ClassName;
     int Line = 1;
 };
 
 // Checks the whole text first, collecting what it sets; Apply() then sets it.
-class TTextReader {
+class VEX_EXPORT TTextReader {
 public:
     TTextReader(QStringView Text, const QString &SourceName)
         : FLexer(Text, SourceName), FSourceName(SourceName) {}

@@ -16,6 +16,7 @@
 // Named child components are nested blocks. Lines end with CR LF; numbers use "." whatever the
 // locale; text outside Latin-1 is written as character codes, so the whole text is Latin-1.
 
+#include "platform/core/VexExport.h"
 #include <QMetaProperty>
 #include <QMetaType>
 #include <QObject>
@@ -37,11 +38,11 @@ constexpr qsizetype KMaxComponentAssignments = 65536;
 
 // The class name control files give Class: its name without the library's namespace
 // ("TVexGauge" for Vex::TVexGauge).
-QString ComponentClassName(const QMetaObject &Class);
+VEX_EXPORT QString ComponentClassName(const QMetaObject &Class);
 
 // The text form of Root and its named child components. Raises EVexError for a value that the
 // reader could not take back (a type it does not know, a non-finite number, a line too long).
-QString WriteComponentText(const QObject &Root);
+VEX_EXPORT QString WriteComponentText(const QObject &Root);
 
 // Reads Text into the existing Root: the header's class must be Root's class, every property
 // must be one of its published properties with a value of the right type, and nested blocks
@@ -49,8 +50,8 @@ QString WriteComponentText(const QObject &Root);
 // only then BeforeApply runs and the values are set through their setters in file order,
 // inside a loading scope that gives Root (and each child read) one Loaded() at the end.
 // A bad text raises EVexError "<SourceName>, line <n>: <what is wrong>" and changes nothing.
-void ReadComponentText(QObject &Root, const QString &Text, const QString &SourceName,
-                       const std::function<void()> &BeforeApply = {});
+VEX_EXPORT void ReadComponentText(QObject &Root, const QString &Text, const QString &SourceName,
+                                  const std::function<void()> &BeforeApply = {});
 
 // The property model the writer (ComponentWriter) and the reader (ComponentReader) share: which
 // properties and children are streamed, as what kind of value, and what an identifier is.
@@ -73,29 +74,30 @@ enum class TValueKind {
     Unsupported,
 };
 
-struct TIntegerRange {
+struct VEX_EXPORT TIntegerRange {
     int TypeId;
     qlonglong Min;
     qlonglong Max;
 };
 
 // The bounds of an integer property type; null for any other type.
-const TIntegerRange *IntegerRange(QMetaType Type);
+VEX_EXPORT const TIntegerRange *IntegerRange(QMetaType Type);
 
-TValueKind KindOf(const QMetaProperty &P);
+VEX_EXPORT TValueKind KindOf(const QMetaProperty &P);
 
 // The dotted part a property of this kind takes in the text ("Font.Color", "Lines.Strings").
-bool TakesSubProperty(TValueKind Kind, const QString &Sub);
+VEX_EXPORT bool TakesSubProperty(TValueKind Kind, const QString &Sub);
 
 // The most derived declaration of the published property Name.
-std::optional<QMetaProperty> FindStreamedProperty(const QMetaObject &Class, const QByteArray &Name);
+VEX_EXPORT std::optional<QMetaProperty> FindStreamedProperty(const QMetaObject &Class,
+                                                             const QByteArray &Name);
 
 // Streaming order: ancestors first; a re-declared property keeps its first place.
-std::vector<QMetaProperty> StreamedProperties(const QMetaObject &Class);
+VEX_EXPORT std::vector<QMetaProperty> StreamedProperties(const QMetaObject &Class);
 
 // Named components are written, and read, as nested blocks of their parent.
-bool IsStreamedChild(const QObject *Child);
-QObject *FindStreamedChild(const QObject &Parent, const QString &Name);
+VEX_EXPORT bool IsStreamedChild(const QObject *Child);
+VEX_EXPORT QObject *FindStreamedChild(const QObject &Parent, const QString &Name);
 
 inline bool IsDigit(char16_t C) {
     return C >= u'0' && C <= u'9';
@@ -107,12 +109,12 @@ inline bool IsIdentChar(char16_t C) {
     return IsIdentStart(C) || IsDigit(C);
 }
 
-bool IsIdentifier(QStringView S);
+VEX_EXPORT bool IsIdentifier(QStringView S);
 
 // Pictures are held to the sizes a TBitmap takes.
-bool FitsBitmap(const QSize &Size);
+VEX_EXPORT bool FitsBitmap(const QSize &Size);
 
-QString ClassNameOf(const QObject &O);
+VEX_EXPORT QString ClassNameOf(const QObject &O);
 
 } // namespace ComponentText
 

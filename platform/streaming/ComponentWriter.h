@@ -2,6 +2,7 @@
 // The writer of the control-file text: a component's streamed properties and named children,
 // block by block, in the form the reader takes back.
 
+#include "platform/core/VexExport.h"
 #include <QMetaProperty>
 #include <QObject>
 #include <QString>
@@ -10,7 +11,7 @@ namespace Vex {
 
 namespace ComponentText {
 
-class TTextWriter {
+class VEX_EXPORT TTextWriter {
 public:
     const QString &Text() const { return FText; }
     // Appends the block of O and its streamed children, indented Depth levels. Raises EVexError
