@@ -1,11 +1,11 @@
 #include "ControlRenderer.h"
 
-#include "controls/VexButton.h"
-#include "controls/VexDBLabel.h"
-#include "controls/VexGauge.h"
+#include "controls/ControlClasses.h"
+#include "framework/VexGraphicControl.h"
 #include "framework/VexVBlankTimer.h"
 #include "platform/core/Component.h"
 #include "platform/core/Errors.h"
+#include "platform/streaming/ComponentRegistry.h"
 #include "toolkit/VexCompression.h"
 
 #include <QBuffer>
@@ -23,18 +23,6 @@ namespace {
 constexpr int KGap = 8;
 constexpr int KCaptionHeight = 16;
 
-using TFactory = TVexGraphicControl *(*)(QWidget *);
-const std::map<QString, TFactory> &Factories() {
-    static const std::map<QString, TFactory> Map = {
-        {QStringLiteral("TVexGauge"),
-         [](QWidget *P) -> TVexGraphicControl * { return new TVexGauge(P); }},
-        {QStringLiteral("TVexButton"),
-         [](QWidget *P) -> TVexGraphicControl * { return new TVexButton(P); }},
-        {QStringLiteral("TVexDBLabel"),
-         [](QWidget *P) -> TVexGraphicControl * { return new TVexDBLabel(P); }},
-    };
-    return Map;
-}
 } // namespace
 
 TControlRenderer::TControlRenderer(int Columns)
@@ -68,8 +56,8 @@ QString TControlRenderer::ClassOfFile(const QString &FileName) {
 
 TVexGraphicControl *TControlRenderer::AddFile(const QString &FileName) {
     const QString ClassName = ClassOfFile(FileName);
-    const auto It = Factories().find(ClassName);
-    if (It == Factories().end())
+    RegisterControlClasses();
+    if (!IsComponentClassRegistered(ClassName))
         throw EVexError(FileName + QStringLiteral(": no renderer for class ") + ClassName);
     QFile File(FileName);
     File.open(QIODevice::ReadOnly);
@@ -78,7 +66,10 @@ TVexGraphicControl *TControlRenderer::AddFile(const QString &FileName) {
     {
         // Built and read as a form would be: one Loaded() at the end.
         TLoadingScope Scope;
-        Control = It->second(FForm.get());
+        Control = qobject_cast<TVexGraphicControl *>(CreateComponent(ClassName, FForm.get()));
+        if (!Control)
+            throw EVexError(FileName + QStringLiteral(": ") + ClassName +
+                            QStringLiteral(" is not a visual control"));
         Control->LoadFromFile(FileName, Format);
     }
     Place(Control, QFileInfo(FileName).fileName());
