@@ -89,8 +89,9 @@ TEST_F(Label, TypesOneCharacterPerPaint) {
     for (int K = 1; K <= 14; ++K) {
         const TInk Ink = FrameInk();
         EXPECT_EQ(L.VisibleText(0), Text.left(K));
-        if (Text[K - 1] != u' ') // every character but the blank widens the text on screen
+        if (Text[K - 1] != u' ') { // every character but the blank widens the text on screen
             EXPECT_GT(Ink.Right, Right) << K;
+        }
         Right = Ink.Right;
     }
     EXPECT_EQ(FrameInk().Right, Right);

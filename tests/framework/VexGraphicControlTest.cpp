@@ -212,9 +212,10 @@ TEST(FrameTimer, DesigningControlsAreMarkedButNeverListed) {
     EXPECT_TRUE(M.IsDesigning());
     M.EnableFrameTimer(true);
     EXPECT_TRUE(M.Subscribed());
-    if (TVexVBlankTimer *T = TVexVBlankTimer::Find())
+    if (TVexVBlankTimer *T = TVexVBlankTimer::Find()) {
         for (int I = 0; I < T->ControlCount(); ++I)
             EXPECT_NE(T->Control(I), &M);
+    }
 }
 
 TEST(FrameTimer, TickSurvivesHandlersThatCreateAndDestroyControls) {

@@ -66,8 +66,9 @@ TEST(Canvas, EllipseStaysInsideItsRectangle) {
     B.Canvas().Ellipse(5, 5, 25, 15);
     for (int Y = 0; Y < 30; ++Y)
         for (int X = 0; X < 30; ++X)
-            if (X < 5 || X >= 25 || Y < 5 || Y >= 15)
+            if (X < 5 || X >= 25 || Y < 5 || Y >= 15) {
                 ASSERT_EQ(B.Pixel(X, Y), clWhite) << X << "," << Y;
+            }
     EXPECT_EQ(B.Pixel(15, 10), clBlack);
     EXPECT_EQ(B.Pixel(5, 10), clBlack);
     EXPECT_EQ(B.Pixel(24, 10), clBlack);
