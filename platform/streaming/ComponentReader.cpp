@@ -2,9 +2,11 @@
 
 #include "platform/core/Component.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/streaming/ComponentRegistry.h"
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QWidget>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -35,7 +37,7 @@ void TTextReader::Read(QObject &Root) {
     if (Header.ClassName != ClassNameOf(Root))
         Fail(Header.Line,
              QStringLiteral("class %1 does not match %2").arg(Header.ClassName, ClassNameOf(Root)));
-    ReadBody(Root, 0);
+    ReadBody({&Root, -1, Root.metaObject()}, 0);
     if (FToken.Kind != TTokenKind::End)
         Fail(FToken.Line, QStringLiteral("text after the end of %1").arg(ClassNameOf(Root)));
 }
@@ -56,12 +58,17 @@ THeader TTextReader::ReadHeader() {
     return Header;
 }
 
-void TTextReader::ReadBody(QObject &Target, int Depth) {
-    FObjects.emplace_back(&Target);
+QString TTextReader::TargetClassName(const TTarget &Target) const {
+    return Target.Object ? ClassNameOf(*Target.Object) : FCreations[Target.Created].ClassName;
+}
+
+void TTextReader::ReadBody(const TTarget &Target, int Depth) {
+    if (Target.Object)
+        FObjects.emplace_back(Target.Object);
     for (;;) {
         if (FToken.Kind == TTokenKind::End)
             Fail(FToken.Line, QStringLiteral("unexpected end of text: 'end' of %1 missing")
-                                  .arg(ClassNameOf(Target)));
+                                  .arg(TargetClassName(Target)));
         if (IsWord("end")) {
             Advance();
             return;
@@ -73,23 +80,47 @@ void TTextReader::ReadBody(QObject &Target, int Depth) {
     }
 }
 
-void TTextReader::ReadChild(QObject &Parent, int Depth) {
+void TTextReader::ReadChild(const TTarget &Parent, int Depth) {
     if (Depth > KMaxComponentNesting)
         Fail(FToken.Line,
              QStringLiteral("objects nested deeper than %1 levels").arg(KMaxComponentNesting));
     const THeader Header = ReadHeader();
-    QObject *Child = FindStreamedChild(Parent, Header.Name);
-    if (!Child)
-        Fail(Header.Line,
-             QStringLiteral("unknown component '%1' in %2").arg(Header.Name, ClassNameOf(Parent)));
+    QObject *Child = Parent.Object ? FindStreamedChild(*Parent.Object, Header.Name) : nullptr;
+    if (!Child) {
+        if (!FCreateChildren)
+            Fail(Header.Line, QStringLiteral("unknown component '%1' in %2")
+                                  .arg(Header.Name, TargetClassName(Parent)));
+        ReadBody(PlanCreation(Parent, Header), Depth);
+        return;
+    }
     if (Header.ClassName != ClassNameOf(*Child))
         Fail(Header.Line, QStringLiteral("class %1 does not match %2")
                               .arg(Header.ClassName, ClassNameOf(*Child)));
-    ReadBody(*Child, Depth);
+    ReadBody({Child, -1, Child->metaObject()}, Depth);
+}
+
+// A block that names no existing child: the component it describes is made when the values
+// are applied, so a bad text still changes nothing.
+TTarget TTextReader::PlanCreation(const TTarget &Parent, const THeader &Header) {
+    const QMetaObject *Class = ComponentClass(Header.ClassName);
+    if (!Class)
+        Fail(Header.Line, QStringLiteral("unknown class %1").arg(Header.ClassName));
+    if (Class->inherits(&QWidget::staticMetaObject) &&
+        !Parent.Class->inherits(&QWidget::staticMetaObject))
+        Fail(Header.Line, QStringLiteral("%1 cannot hold the control %2")
+                              .arg(TargetClassName(Parent), Header.ClassName));
+    if (qsizetype(FCreations.size()) >= KMaxCreatedComponents)
+        Fail(Header.Line, QStringLiteral("more than %1 components").arg(KMaxCreatedComponents));
+    for (const TCreation &Sibling : FCreations)
+        if (!Header.Name.isEmpty() && Sibling.Name == Header.Name &&
+            Sibling.CreatedOwner == Parent.Created && Sibling.Owner == Parent.Object)
+            Fail(Header.Line, QStringLiteral("component '%1' appears twice").arg(Header.Name));
+    FCreations.push_back({Parent.Object, Parent.Created, Header.Name, Header.ClassName});
+    return {nullptr, int(FCreations.size()) - 1, Class};
 }
 
 // Name = Value, where Name may be dotted: Font.Color, Lines.Strings, Picture.Data.
-void TTextReader::ReadProperty(QObject &Target) {
+void TTextReader::ReadProperty(const TTarget &Target) {
     const int Line = FToken.Line;
     QString Name = ExpectIdentifier("property name");
     while (IsSymbol('.')) {
@@ -99,17 +130,17 @@ void TTextReader::ReadProperty(QObject &Target) {
     ExpectSymbol('=');
     const QString Base = Name.section(QLatin1Char('.'), 0, 0);
     const QString Sub = Name.section(QLatin1Char('.'), 1);
-    const std::optional<QMetaProperty> P =
-        FindStreamedProperty(*Target.metaObject(), Base.toLatin1());
+    const std::optional<QMetaProperty> P = FindStreamedProperty(*Target.Class, Base.toLatin1());
     const TValueKind Kind = P ? KindOf(*P) : TValueKind::Unsupported;
     if (!P || !TakesSubProperty(Kind, Sub))
-        Fail(Line, QStringLiteral("unknown property '%1' of %2").arg(Name, ClassNameOf(Target)));
+        Fail(Line,
+             QStringLiteral("unknown property '%1' of %2").arg(Name, TargetClassName(Target)));
 
     if (qsizetype(FAssignments.size()) >= KMaxComponentAssignments)
         Fail(Line, QStringLiteral("more than %1 property values").arg(KMaxComponentAssignments));
     FPropertyName = Name;
     FValueLine = FToken.Line;
-    TAssignment Assignment{&Target, *P, {}, {}};
+    TAssignment Assignment{Target.Object, Target.Created, *P, {}, {}};
     if (Kind == TValueKind::Font)
         Assignment.FontField = ReadFontField(Sub);
     else
@@ -323,15 +354,26 @@ void TTextReader::Apply() const {
     for (const QPointer<QObject> &Object : FObjects)
         if (Object)
             TLoadingScope::Add(dynamic_cast<TVexComponent *>(Object.data()));
+    // Made inside the scope, so each gets its Loaded() with the others at the end.
+    std::vector<QPointer<QObject>> Created;
+    Created.reserve(FCreations.size());
+    for (const TCreation &C : FCreations) {
+        QObject *Owner = C.CreatedOwner >= 0 ? Created[C.CreatedOwner].data() : C.Owner.data();
+        QObject *Component = Owner ? CreateComponent(C.ClassName, Owner) : nullptr;
+        if (Component)
+            Component->setObjectName(C.Name);
+        Created.emplace_back(Component);
+    }
     for (const TAssignment &A : FAssignments) {
-        if (!A.Target) // destroyed before the values were applied
+        QObject *Target = A.Created >= 0 ? Created[A.Created].data() : A.Target.data();
+        if (!Target) // destroyed before the values were applied
             continue;
         if (A.FontField) {
-            TFont Font = A.Property.read(A.Target).value<TFont>();
+            TFont Font = A.Property.read(Target).value<TFont>();
             A.FontField(Font);
-            A.Property.write(A.Target, QVariant::fromValue(Font));
+            A.Property.write(Target, QVariant::fromValue(Font));
         } else {
-            A.Property.write(A.Target, A.Value);
+            A.Property.write(Target, A.Value);
         }
     }
 }

@@ -22,7 +22,8 @@ namespace Vex {
 namespace ComponentText {
 
 struct VEX_EXPORT TAssignment {
-    QPointer<QObject> Target;
+    QPointer<QObject> Target; // an existing component, or
+    int Created = -1;         // the index of a component the text creates
     QMetaProperty Property;
     QVariant Value;                         // of the property's own type
     std::function<void(TFont &)> FontField; // a Font.X line: changes one field of the font
@@ -34,11 +35,29 @@ struct VEX_EXPORT THeader {
     int Line = 1;
 };
 
-// Checks the whole text first, collecting what it sets; Apply() then sets it.
+// A component a nested block names: one that exists, or one the text creates.
+struct TTarget {
+    QObject *Object = nullptr;
+    int Created = -1;
+    const QMetaObject *Class = nullptr;
+};
+
+// A component to create when the values are applied, owned by an existing component or by
+// one created before it.
+struct TCreation {
+    QPointer<QObject> Owner;
+    int CreatedOwner = -1;
+    QString Name;
+    QString ClassName;
+};
+
+// Checks the whole text first, collecting what it sets; Apply() then sets it. With
+// CreateChildren, nested blocks that name no existing child create a component of the
+// registered class they name.
 class VEX_EXPORT TTextReader {
 public:
-    TTextReader(QStringView Text, const QString &SourceName)
-        : FLexer(Text, SourceName), FSourceName(SourceName) {}
+    TTextReader(QStringView Text, const QString &SourceName, bool CreateChildren = false)
+        : FLexer(Text, SourceName), FSourceName(SourceName), FCreateChildren(CreateChildren) {}
 
     void Read(QObject &Root);
     void Apply() const;
@@ -66,9 +85,11 @@ private:
     QString ExpectIdentifier(const char *What);
 
     THeader ReadHeader();
-    void ReadBody(QObject &Target, int Depth);
-    void ReadChild(QObject &Parent, int Depth);
-    void ReadProperty(QObject &Target);
+    void ReadBody(const TTarget &Target, int Depth);
+    void ReadChild(const TTarget &Parent, int Depth);
+    TTarget PlanCreation(const TTarget &Parent, const THeader &Header);
+    void ReadProperty(const TTarget &Target);
+    QString TargetClassName(const TTarget &Target) const;
     QVariant ReadValue(const QMetaProperty &P, TValueKind Kind);
     std::function<void(TFont &)> ReadFontField(const QString &Field);
 
@@ -88,7 +109,9 @@ private:
     TToken FToken;
     QString FPropertyName; // the property whose value is being read, for messages
     int FValueLine = 1;
+    bool FCreateChildren;
     std::vector<QPointer<QObject>> FObjects;
+    std::vector<TCreation> FCreations;
     std::vector<TAssignment> FAssignments;
 };
 

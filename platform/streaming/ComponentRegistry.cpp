@@ -5,14 +5,25 @@
 namespace Vex {
 
 namespace {
-std::map<QString, TComponentFactory> &Registry() {
-    static std::map<QString, TComponentFactory> Map;
+struct TClassEntry {
+    const QMetaObject *Class;
+    TComponentFactory Factory;
+};
+
+std::map<QString, TClassEntry> &Registry() {
+    static std::map<QString, TClassEntry> Map;
     return Map;
 }
 } // namespace
 
-void RegisterComponentClass(const QString &ClassName, TComponentFactory Factory) {
-    Registry()[ClassName] = std::move(Factory);
+void RegisterComponentClass(const QString &ClassName, const QMetaObject &Class,
+                            TComponentFactory Factory) {
+    Registry()[ClassName] = {&Class, std::move(Factory)};
+}
+
+const QMetaObject *ComponentClass(const QString &ClassName) {
+    const auto It = Registry().find(ClassName);
+    return It == Registry().end() ? nullptr : It->second.Class;
 }
 
 bool IsComponentClassRegistered(const QString &ClassName) {
@@ -21,7 +32,7 @@ bool IsComponentClassRegistered(const QString &ClassName) {
 
 QObject *CreateComponent(const QString &ClassName, QObject *Owner) {
     const auto It = Registry().find(ClassName);
-    return It == Registry().end() ? nullptr : It->second(Owner);
+    return It == Registry().end() ? nullptr : It->second.Factory(Owner);
 }
 
 } // namespace Vex

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QWidget>
 #include <functional>
 
 namespace Vex {
@@ -15,9 +16,13 @@ namespace Vex {
 // visual control needs a widget to sit on).
 using TComponentFactory = std::function<QObject *(QObject *Owner)>;
 
-// Registers (or replaces) the factory of ClassName, the name control files use.
-VEX_EXPORT void RegisterComponentClass(const QString &ClassName, TComponentFactory Factory);
+// Registers (or replaces) the factory of ClassName, the name control files use, whose
+// components have the meta-object Class.
+VEX_EXPORT void RegisterComponentClass(const QString &ClassName, const QMetaObject &Class,
+                                       TComponentFactory Factory);
 VEX_EXPORT bool IsComponentClassRegistered(const QString &ClassName);
+// The meta-object of the registered class ClassName, or nullptr.
+VEX_EXPORT const QMetaObject *ComponentClass(const QString &ClassName);
 // A new component of the registered class ClassName owned by Owner, or nullptr when the class
 // is unknown or Owner cannot hold it.
 VEX_EXPORT QObject *CreateComponent(const QString &ClassName, QObject *Owner);
@@ -25,12 +30,13 @@ VEX_EXPORT QObject *CreateComponent(const QString &ClassName, QObject *Owner);
 // Registers T under its control-file name: T(QWidget *) for widgets, T(QObject *) otherwise.
 template <class T> void RegisterComponentClass(const QString &ClassName) {
     if constexpr (std::is_base_of_v<QWidget, T>) {
-        RegisterComponentClass(ClassName, [](QObject *Owner) -> QObject * {
+        RegisterComponentClass(ClassName, T::staticMetaObject, [](QObject *Owner) -> QObject * {
             QWidget *Parent = qobject_cast<QWidget *>(Owner);
             return Parent ? new T(Parent) : nullptr;
         });
     } else {
-        RegisterComponentClass(ClassName, [](QObject *Owner) -> QObject * { return new T(Owner); });
+        RegisterComponentClass(ClassName, T::staticMetaObject,
+                               [](QObject *Owner) -> QObject * { return new T(Owner); });
     }
 }
 

@@ -168,18 +168,29 @@ QString WriteComponentText(const QObject &Root) {
     return Writer.Text();
 }
 
-void ReadComponentText(QObject &Root, const QString &Text, const QString &SourceName,
-                       const std::function<void()> &BeforeApply) {
+namespace {
+void ReadText(QObject &Root, const QString &Text, const QString &SourceName,
+              const std::function<void()> &BeforeApply, bool CreateChildren) {
     if (Text.size() > KMaxComponentTextSize)
         throw EVexError(QStringLiteral("%1: the text is larger than %2 MiB")
                             .arg(SourceName, QString::number(KMaxComponentTextSize /
                                                              ComponentText::KMebibyte)));
     ComponentText::CheckLineLengths(Text, SourceName);
-    ComponentText::TTextReader Reader(Text, SourceName);
+    ComponentText::TTextReader Reader(Text, SourceName, CreateChildren);
     Reader.Read(Root);
     if (BeforeApply)
         BeforeApply();
     Reader.Apply();
+}
+} // namespace
+
+void ReadComponentText(QObject &Root, const QString &Text, const QString &SourceName,
+                       const std::function<void()> &BeforeApply) {
+    ReadText(Root, Text, SourceName, BeforeApply, false);
+}
+
+void ReadComponentDescription(QObject &Root, const QString &Text, const QString &SourceName) {
+    ReadText(Root, Text, SourceName, {}, true);
 }
 
 } // namespace Vex

@@ -35,6 +35,7 @@ constexpr qsizetype KMaxComponentTextSize = 8 * 1024 * 1024;
 constexpr qsizetype KMaxComponentLineSize = 1024 * 1024;
 constexpr int KMaxComponentNesting = 32;
 constexpr qsizetype KMaxComponentAssignments = 65536;
+constexpr qsizetype KMaxCreatedComponents = 4096;
 
 // The class name control files give Class: its name without the library's namespace
 // ("TVexGauge" for Vex::TVexGauge).
@@ -52,6 +53,14 @@ VEX_EXPORT QString WriteComponentText(const QObject &Root);
 // A bad text raises EVexError "<SourceName>, line <n>: <what is wrong>" and changes nothing.
 VEX_EXPORT void ReadComponentText(QObject &Root, const QString &Text, const QString &SourceName,
                                   const std::function<void()> &BeforeApply = {});
+
+// As ReadComponentText, for descriptions of whole forms and pages: a nested block that names
+// no existing child creates a component of the class it names (registered with
+// RegisterComponentClass), owned by the enclosing component and named as the block says.
+// Controls can only sit on controls (or other widgets). The whole text is still checked before
+// anything is created or set.
+VEX_EXPORT void ReadComponentDescription(QObject &Root, const QString &Text,
+                                         const QString &SourceName);
 
 // The property model the writer (ComponentWriter) and the reader (ComponentReader) share: which
 // properties and children are streamed, as what kind of value, and what an identifier is.
