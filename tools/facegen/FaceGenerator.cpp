@@ -16,6 +16,9 @@ namespace Vex {
 
 namespace {
 const QColor KBackdrop(28, 28, 30);
+// Faces are painted at this many times their size and averaged down, so that edges, hairlines
+// and the lathe's rings land on the final pixels with their true coverage.
+constexpr int KOversample = 3;
 constexpr int KJpegQuality = 90;
 
 QPainterPath Band(float Outer, float Inner) {
@@ -256,10 +259,13 @@ void DrawPanelFace(QPainter &Painter, const TFaceStyle &Style, TRandom &Random) 
 } // namespace
 
 QImage DrawFace(const TFaceStyle &Style) {
-    QImage Image(Style.Width, Style.Height, QImage::Format_ARGB32_Premultiplied);
+    QImage Image(Style.Width * KOversample, Style.Height * KOversample,
+                 QImage::Format_ARGB32_Premultiplied);
     Image.fill(KBackdrop);
     QPainter Painter(&Image);
     Painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    // Everything below is drawn in the face's own pixels.
+    Painter.scale(KOversample, KOversample);
     TRandom Random(uint32_t(Style.Index) * 2654435761u);
     switch (Style.Housing) {
     case hoRound:
@@ -272,13 +278,15 @@ QImage DrawFace(const TFaceStyle &Style) {
         DrawPanelFace(Painter, Style, Random);
         break;
     }
-    // A trace of sensor noise over the whole picture, as in a photograph.
-    Painter.resetTransform();
-    QPainterPath Whole;
-    Whole.addRect(Image.rect());
-    DrawGrain(Painter, Whole, 3, Random);
     Painter.end();
-    return Image.convertToFormat(QImage::Format_RGB32);
+    QImage Face = AverageDown(Image, KOversample);
+    // A trace of sensor noise over the whole picture, as in a photograph, pixel by pixel.
+    QPainter NoisePainter(&Face);
+    QPainterPath Whole;
+    Whole.addRect(Face.rect());
+    DrawGrain(NoisePainter, Whole, 3, Random);
+    NoisePainter.end();
+    return Face;
 }
 
 bool WriteFaces(const QString &Folder, QString &Error) {
