@@ -19,6 +19,9 @@ const QColor KBackdrop(28, 28, 30);
 // Faces are painted at this many times their size and averaged down, so that edges, hairlines
 // and the lathe's rings land on the final pixels with their true coverage.
 constexpr int KOversample = 3;
+// How far the outermost ring of a round face reaches past the inscribed ellipse, in final
+// pixels: every pixel the gauge's round outline keeps is then all bezel, none of it backdrop.
+constexpr float KBleed = 1;
 constexpr int KJpegQuality = 90;
 
 QPainterPath Band(float Outer, float Inner) {
@@ -182,7 +185,7 @@ void DrawRoundFace(QPainter &Painter, const TFaceStyle &Style, TRandom &Random) 
     const float Half = float(std::min(Style.Width, Style.Height)) / 2;
     Painter.translate(Style.Width / 2.0, Style.Height / 2.0);
     Painter.scale(Style.Width / (2.0 * Half), Style.Height / (2.0 * Half));
-    DrawRoundInstrument(Painter, Style, Half, Random);
+    DrawRoundInstrument(Painter, Style, Half + KBleed, Random);
 }
 
 // The zero-adjust screw of a panel meter, black moulding.
