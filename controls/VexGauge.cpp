@@ -4,6 +4,7 @@
 #include "platform/core/Errors.h"
 #include "platform/core/Maths.h"
 #include "platform/format/FloatFormat.h"
+#include "platform/graphics/Region.h"
 #include "toolkit/DIBFX.h"
 
 #include <QRegion>
@@ -174,7 +175,8 @@ void TVexGauge::SetCircular(bool Value) {
 
 void TVexGauge::ApplyOutline() {
     const QRect Client(0, 0, width(), height());
-    setMask(FCircular ? QRegion(Client, QRegion::Ellipse) : QRegion(Client));
+    setMask(FCircular ? TRegion::CreateEllipse(0, 0, width(), height()).ToQRegion()
+                      : QRegion(Client));
 }
 
 void TVexGauge::SetResourceImageIndex(int Value) {

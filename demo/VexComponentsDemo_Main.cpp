@@ -52,8 +52,8 @@ TVexButton *NewProductButton(QWidget *Parent, int Number, int Top, const QString
 } // namespace
 
 const QString TfrmMain::NoDatabaseMessage =
-    QStringLiteral("This frame requires Borland Database Engine and\r\n"
-                   "the demo databases that come with Borland products.\r\n"
+    QStringLiteral("This frame requires the database engine and\r\n"
+                   "the demo databases that come with it.\r\n"
                    "Since it is not available, database interaction \r\n"
                    "cannot be demonstrated. You'll have to \r\n"
                    "use your imagination.");

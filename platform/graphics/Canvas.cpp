@@ -187,13 +187,13 @@ void TCanvas::Ellipse(int Left, int Top, int Right, int Bottom) {
         P.drawEllipse(FigureRect(Left, Top, Right, Bottom));
         return;
     }
-    // The painter's aliased ellipse can stray a pixel outside its rectangle; elliptic regions
-    // stay inside it, so solid figures are filled as a disc and a ring of the pen's width.
-    const QRect Outer = Rect(Left, Top, Right, Bottom).ToQRect();
+    // The painter's aliased ellipse can stray a pixel outside its rectangle and is not
+    // symmetric; elliptic regions stay inside it and are, so solid figures are filled as a disc
+    // and a ring of the pen's width.
     const int W = PenVisible() ? std::max(1, Pen.Width) : 0;
-    const QRegion Disc(Outer, QRegion::Ellipse);
-    const QRect InnerRect = Outer.adjusted(W, W, -W, -W);
-    const QRegion Inner = InnerRect.isEmpty() ? QRegion() : QRegion(InnerRect, QRegion::Ellipse);
+    const QRegion Disc = TRegion::CreateEllipse(Left, Top, Right, Bottom).ToQRegion();
+    const QRegion Inner =
+        TRegion::CreateEllipse(Left + W, Top + W, Right - W, Bottom - W).ToQRegion();
     P.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (Brush.Style == bsSolid)
         for (const QRect &R : Inner)

@@ -17,9 +17,15 @@ public:
     explicit TRegion(const QRegion &Region) : FRegion(Region) {}
 
     static TRegion CreateRect(int Left, int Top, int Right, int Bottom);
+    // The pixels of the box whose centres lie on or inside its inscribed ellipse, row by row:
+    // symmetric left to right and top to bottom. Unless it is extremely flat (one side shorter
+    // than the square root of half the other) it touches all four sides, so its Box() is the box
+    // it was made from.
     static TRegion CreateEllipse(int Left, int Top, int Right, int Bottom);
-    // Rectangle with corners rounded by an ellipse of CornerWidth x CornerHeight; corners as
-    // large as the rectangle give its inscribed ellipse.
+    // Rectangle with corners rounded by an ellipse of CornerWidth x CornerHeight (cut to the
+    // rectangle's size), its quarters placed in the corners with the same exact rows as an
+    // ellipse's; corners as large as the rectangle give its inscribed ellipse, corners of no
+    // size the plain rectangle.
     static TRegion CreateRoundRect(int Left, int Top, int Right, int Bottom, int CornerWidth,
                                    int CornerHeight);
 

@@ -188,8 +188,8 @@ TEST_F(DemoShell, DataPagesWithoutTheDatabaseShowTheMessageAndKeepThePage) {
     EXPECT_EQ(Main.CurrentPage(), Overview);
     ASSERT_EQ(Messages.size(), 2);
     EXPECT_EQ(Messages.back(), Messages.front());
-    EXPECT_EQ(Messages.front(), "This frame requires Borland Database Engine and\r\n"
-                                "the demo databases that come with Borland products.\r\n"
+    EXPECT_EQ(Messages.front(), "This frame requires the database engine and\r\n"
+                                "the demo databases that come with it.\r\n"
                                 "Since it is not available, database interaction \r\n"
                                 "cannot be demonstrated. You'll have to \r\n"
                                 "use your imagination.");

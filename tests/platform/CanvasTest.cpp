@@ -74,6 +74,24 @@ TEST(Canvas, EllipseStaysInsideItsRectangle) {
     EXPECT_EQ(B.Pixel(24, 10), clBlack);
 }
 
+TEST(Canvas, SolidEllipseIsItsRegionWithARingOfThePenWidth) {
+    TBitmap B(30, 20);
+    B.Fill(clWhite);
+    B.Canvas().Pen.Color = clBlack;
+    B.Canvas().Pen.Width = 2;
+    B.Canvas().Brush.Color = clBlue;
+    B.Canvas().Ellipse(3, 2, 26, 17);
+    const TRegion Disc = TRegion::CreateEllipse(3, 2, 26, 17);
+    const TRegion Inside = TRegion::CreateEllipse(5, 4, 24, 15);
+    for (int Y = 0; Y < 20; ++Y)
+        for (int X = 0; X < 30; ++X) {
+            const TColor Expected = Inside.Contains(X, Y) ? clBlue
+                                    : Disc.Contains(X, Y) ? clBlack
+                                                          : clWhite;
+            ASSERT_EQ(B.Pixel(X, Y), Expected) << X << "," << Y;
+        }
+}
+
 TEST(Bitmap, SizesAreBoundedAndKeepOldPixels) {
     TBitmap B(4, 4);
     B.SetPixel(1, 1, clRed);

@@ -5,6 +5,7 @@
 #include "Grain.h"
 
 #include <QDir>
+#include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -16,7 +17,14 @@ namespace Vex {
 
 namespace {
 const QColor KBackdrop(28, 28, 30);
-constexpr int KJpegQuality = 90;
+// Faces are painted at this many times their size and averaged down, so that edges, hairlines
+// and the lathe's rings land on the final pixels with their true coverage.
+constexpr int KOversample = 3;
+// How far the outermost ring of a round face reaches past the inscribed ellipse, in final
+// pixels: every pixel the gauge's round outline keeps is then all bezel, none of it backdrop.
+constexpr float KBleed = 1;
+// High enough that the 8 x 8 blocks of the compression do not show when the dial is zoomed.
+constexpr int KJpegQuality = 95;
 
 QPainterPath Band(float Outer, float Inner) {
     return Disc({}, Outer).subtracted(Disc({}, Inner));
@@ -179,7 +187,7 @@ void DrawRoundFace(QPainter &Painter, const TFaceStyle &Style, TRandom &Random) 
     const float Half = float(std::min(Style.Width, Style.Height)) / 2;
     Painter.translate(Style.Width / 2.0, Style.Height / 2.0);
     Painter.scale(Style.Width / (2.0 * Half), Style.Height / (2.0 * Half));
-    DrawRoundInstrument(Painter, Style, Half, Random);
+    DrawRoundInstrument(Painter, Style, Half + KBleed, Random);
 }
 
 // The zero-adjust screw of a panel meter, black moulding.
@@ -256,10 +264,13 @@ void DrawPanelFace(QPainter &Painter, const TFaceStyle &Style, TRandom &Random) 
 } // namespace
 
 QImage DrawFace(const TFaceStyle &Style) {
-    QImage Image(Style.Width, Style.Height, QImage::Format_ARGB32_Premultiplied);
+    QImage Image(Style.Width * KOversample, Style.Height * KOversample,
+                 QImage::Format_ARGB32_Premultiplied);
     Image.fill(KBackdrop);
     QPainter Painter(&Image);
     Painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    // Everything below is drawn in the face's own pixels.
+    Painter.scale(KOversample, KOversample);
     TRandom Random(uint32_t(Style.Index) * 2654435761u);
     switch (Style.Housing) {
     case hoRound:
@@ -272,13 +283,15 @@ QImage DrawFace(const TFaceStyle &Style) {
         DrawPanelFace(Painter, Style, Random);
         break;
     }
-    // A trace of sensor noise over the whole picture, as in a photograph.
-    Painter.resetTransform();
-    QPainterPath Whole;
-    Whole.addRect(Image.rect());
-    DrawGrain(Painter, Whole, 3, Random);
     Painter.end();
-    return Image.convertToFormat(QImage::Format_RGB32);
+    QImage Face = AverageDown(Image, KOversample);
+    // A trace of sensor noise over the whole picture, as in a photograph, pixel by pixel.
+    QPainter NoisePainter(&Face);
+    QPainterPath Whole;
+    Whole.addRect(Face.rect());
+    DrawGrain(NoisePainter, Whole, 3, Random);
+    NoisePainter.end();
+    return Face;
 }
 
 bool WriteFaces(const QString &Folder, QString &Error) {
@@ -288,8 +301,12 @@ bool WriteFaces(const QString &Folder, QString &Error) {
     }
     for (const TFaceStyle &Style : FaceStyles()) {
         const QString File = QDir(Folder).filePath(QString::number(Style.Index) + ".jpg");
-        if (!DrawFace(Style).save(File, "JPG", KJpegQuality)) {
-            Error = QStringLiteral("cannot write %1").arg(File);
+        QImageWriter Writer(File, "jpeg");
+        Writer.setQuality(KJpegQuality);
+        // Huffman tables fitted to each picture: smaller files, the same pixels.
+        Writer.setOptimizedWrite(true);
+        if (!Writer.write(DrawFace(Style))) {
+            Error = QStringLiteral("cannot write %1: %2").arg(File, Writer.errorString());
             return false;
         }
     }

@@ -105,7 +105,11 @@ void DrawInnerShadow(QPainter &Painter, const QPainterPath &Opening, QPointF Off
 void DrawLayer(QPainter &Painter, const QPainterPath &Area, const QImage &Layer, QPointF Origin) {
     QImage Kept = Layer.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     KeepInside(Kept, Area.translated(-Origin));
+    // A layer pixel is a face pixel: on an oversampled picture it becomes a block, not a blur.
+    Painter.save();
+    Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     Painter.drawImage(Origin, Kept);
+    Painter.restore();
 }
 
 void DrawGrain(QPainter &Painter, const QPainterPath &Area, int Amount, TRandom &Random) {

@@ -30,7 +30,8 @@ void DrawDropShadow(QPainter &Painter, const QPainterPath &Shape, QPointF Offset
 void DrawInnerShadow(QPainter &Painter, const QPainterPath &Opening, QPointF Offset, int Blur,
                      int Strength);
 
-// Draws Layer (a grain or streak layer) with its top-left corner at Origin, kept inside Area.
+// Draws Layer (a grain or streak layer) with its top-left corner at Origin, kept inside Area,
+// one layer pixel to one unit of the painter's coordinates, unsmoothed.
 void DrawLayer(QPainter &Painter, const QPainterPath &Area, const QImage &Layer, QPointF Origin);
 
 // Grain of Amount over Area, from Random.

@@ -147,4 +147,27 @@ void BoxBlur(QImage &Image, int Radius, int Passes) {
     }
 }
 
+QImage AverageDown(const QImage &Image, int Factor) {
+    if (Factor <= 1 || Image.isNull())
+        return Image.convertToFormat(QImage::Format_RGB32);
+    const QImage Source = Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage Result(Source.width() / Factor, Source.height() / Factor, QImage::Format_RGB32);
+    const int Count = Factor * Factor;
+    std::vector<int> Sums(size_t(Result.width()) * KChannels);
+    for (int Y = 0; Y < Result.height(); ++Y) {
+        std::fill(Sums.begin(), Sums.end(), 0);
+        for (int Line = 0; Line < Factor; ++Line) {
+            const auto *Row =
+                reinterpret_cast<const uint32_t *>(Source.constScanLine(Y * Factor + Line));
+            for (int X = 0; X < Result.width() * Factor; ++X)
+                for (int C = 0; C < KChannels; ++C)
+                    Sums[size_t(X / Factor) * KChannels + C] += int((Row[X] >> (8 * C)) & 0xFF);
+        }
+        auto *Out = reinterpret_cast<uint32_t *>(Result.scanLine(Y));
+        for (int X = 0; X < Result.width(); ++X)
+            Out[X] = PackAverage(&Sums[size_t(X) * KChannels], Count) | 0xFF000000u;
+    }
+    return Result;
+}
+
 } // namespace Vex

@@ -1,6 +1,6 @@
 #pragma once
-// Seeded noise, streaks and blur for the face generator. Every face draws its grain from a
-// generator seeded with its index, so a rebuild gives byte-identical pictures.
+// Seeded noise, streaks, blur and reduction for the face generator. Every face draws its grain
+// from a generator seeded with its index, so a rebuild gives byte-identical pictures.
 //
 // Grain and streak layers are premultiplied ARGB images meant to be drawn over a surface: a
 // positive value is white and a negative one black, with an alpha of the value's magnitude, so
@@ -39,5 +39,9 @@ QImage StreakLayer(QSize Size, int Amount, int Length, TRandom &Random);
 // Box blur of a premultiplied ARGB image in place, Passes times (three approach a Gaussian).
 // Pixels outside the image count as transparent.
 void BoxBlur(QImage &Image, int Radius, int Passes);
+
+// Image reduced Factor times each way, every pixel the mean of a Factor x Factor block, as an
+// opaque RGB32 picture; rows and columns past the last whole block are dropped.
+QImage AverageDown(const QImage &Image, int Factor);
 
 } // namespace Vex
