@@ -4,6 +4,7 @@
 #include "controls/VexDBLabel.h"
 #include "controls/VexGauge.h"
 #include "controls/VexLCD.h"
+#include "controls/VexMatrix.h"
 #include "platform/streaming/ComponentRegistry.h"
 #include "toolkit/VexTexGen.h"
 
@@ -14,6 +15,7 @@ void RegisterControlClasses() {
     RegisterComponentClass<TVexDBLabel>(QStringLiteral("TVexDBLabel"));
     RegisterComponentClass<TVexGauge>(QStringLiteral("TVexGauge"));
     RegisterComponentClass<TVexLCD>(QStringLiteral("TVexLCD"));
+    RegisterComponentClass<TVexMatrix>(QStringLiteral("TVexMatrix"));
     RegisterComponentClass<TVexTexGen>(QStringLiteral("TVexTexGen"));
 }
 
