@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 
@@ -256,10 +257,15 @@ void TVexLCD::RenderBackground() {
 void TVexLCD::AddGrain() {
     TBitmap &B = *FBuffer;
     const int Wb = B.Width(), Hb = B.Height();
+    // A generator of its own, seeded from the shared one: one draw per pixel of a surface four
+    // times the control's size is the bulk of a rebuild, and an inline step costs a fraction of
+    // a call.
+    uint32_t State = uint32_t(Random(INT_MAX));
     for (int Y = 0; Y < Hb; ++Y) {
         uint8_t *P = B.ScanLine(Y);
         for (int X = 0; X < Wb; ++X, P += TBitmap::BytesPerPixel) {
-            const int N = Random(KGrainLevels);
+            State = State * 1664525u + 1013904223u;
+            const int N = int((uint64_t(State) * KGrainLevels) >> 32);
             P[0] = uint8_t(std::min(P[0] + N, 255));
             P[1] = uint8_t(std::min(P[1] + N, 255));
             P[2] = uint8_t(std::min(P[2] + N, 255));
