@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -24,9 +25,15 @@ QRgb PixelOf(TColor Color) {
     return qRgb(GetRValue(C), GetGValue(C), GetBValue(C));
 }
 
-uint8_t AddClamped(uint8_t Channel, int Delta) {
-    return uint8_t(std::clamp(Channel + Delta, 0, 255));
-}
+// A channel plus a level change of -255 .. 255, saturated: KSaturated[255 + Delta + Channel].
+// A table lookup per channel keeps the highlight, which touches every pixel on every paint,
+// cheap.
+constexpr std::array<uint8_t, 3 * 255 + 1> KSaturated = [] {
+    std::array<uint8_t, 3 * 255 + 1> Table{};
+    for (int V = 0; V < int(Table.size()); ++V)
+        Table[size_t(V)] = uint8_t(std::clamp(V - 255, 0, 255));
+    return Table;
+}();
 
 // Copies Source onto Target with its top-left corner at (X, Y), clipped to Target.
 void Blit(TBitmap &Target, int64_t X, int64_t Y, const TBitmap &Source) {
@@ -327,10 +334,10 @@ void TVexMatrix::ApplyHighlight() {
     for (int Y = 0; Y < Bh; ++Y) {
         uint8_t *P = B.ScanLine(Y);
         for (int K = 0; K < Bw; ++K, P += TBitmap::BytesPerPixel) {
-            const int A = FHighlight[size_t(K)];
-            P[0] = AddClamped(P[0], A);
-            P[1] = AddClamped(P[1], A);
-            P[2] = AddClamped(P[2], A);
+            const uint8_t *Shifted = KSaturated.data() + 255 + FHighlight[size_t(K)];
+            P[0] = Shifted[P[0]];
+            P[1] = Shifted[P[1]];
+            P[2] = Shifted[P[2]];
         }
     }
 }
