@@ -262,14 +262,9 @@ void TVexMatrix::PlaceCells() {
     case taLeftJustify:
         PlaceOnGrid(0);
         break;
-    case taCenter: {
-        // Cells on the left-justified grid: those starting before Width - CharSpacing.
-        const double Room = FBuffer->Width() - double(FCharSpacing) - CellSpacing();
-        const int64_t Step = GlyphWidth() + CellSpacing();
-        const int64_t GridCells = Room > 0 ? int64_t(std::ceil(Room / double(Step))) : 0;
-        PlaceOnGrid(HalfDown(GridCells - int64_t(FTextGlyphs.size())));
+    case taCenter:
+        PlaceOnGrid(HalfDown(GridCells() - int64_t(FTextGlyphs.size())));
         break;
-    }
     case taRightJustify:
         PlaceRightJustified();
         break;
@@ -278,21 +273,25 @@ void TVexMatrix::PlaceCells() {
               [](const TCell &A, const TCell &B) { return A.X < B.X; });
 }
 
+int64_t TVexMatrix::GridCells() const {
+    // Cells start every glyph width and spacing from CharSpacing on, while their left edge lies
+    // before Width - CharSpacing (the unrounded spacing); the last may be cut by the right edge.
+    const double Room = FBuffer->Width() - double(FCharSpacing) - CellSpacing();
+    return Room > 0 ? int64_t(std::ceil(Room / double(GlyphWidth() + CellSpacing()))) : 0;
+}
+
 void TVexMatrix::PlaceOnGrid(int64_t FirstTextCell) {
     const int64_t Cs = CellSpacing(), Step = GlyphWidth() + Cs;
-    const int64_t Width = FBuffer->Width();
+    const int64_t Width = FBuffer->Width(), Cells = GridCells();
     const auto CellLeft = [&](int64_t Cell) { return Cs + Cell * Step; };
     // The text, as far as it reaches into the surface.
     const int64_t Count = int64_t(FTextGlyphs.size());
     for (int64_t I = 0; I < Count && CellLeft(FirstTextCell + I) < Width; ++I)
         DrawCell(CellLeft(FirstTextCell + I), Cs, FTextGlyphs[size_t(I)]);
-    // Blanks in the grid's other cells, which start before Width - CharSpacing; the last may
-    // be cut by the right edge.
-    const double Limit = double(Width) - double(FCharSpacing);
-    for (int64_t Cell = 0; Cell < FirstTextCell && double(CellLeft(Cell)) < Limit; ++Cell)
+    // Blanks in the grid's other cells.
+    for (int64_t Cell = 0; Cell < std::min(FirstTextCell, Cells); ++Cell)
         DrawCell(CellLeft(Cell), Cs, BlankGlyph);
-    for (int64_t Cell = std::max<int64_t>(FirstTextCell + Count, 0); double(CellLeft(Cell)) < Limit;
-         ++Cell)
+    for (int64_t Cell = std::max<int64_t>(FirstTextCell + Count, 0); Cell < Cells; ++Cell)
         DrawCell(CellLeft(Cell), Cs, BlankGlyph);
 }
 

@@ -123,6 +123,10 @@ private:
     void PaintDots(TBitmap &Target, int64_t X, int64_t Y, const char *Pattern) const;
 
     void PlaceCells();
+    // How many cells of the left-justified grid the line holds.
+    int64_t GridCells() const;
+    // The text from grid cell FirstTextCell on (which may lie outside the line), blanks in the
+    // line's other cells.
     void PlaceOnGrid(int64_t FirstTextCell);
     void PlaceRightJustified();
     // Draws entry Glyph at (X, Y) when the cell reaches into the surface.
