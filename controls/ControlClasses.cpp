@@ -3,6 +3,8 @@
 #include "controls/VexButton.h"
 #include "controls/VexDBLabel.h"
 #include "controls/VexGauge.h"
+#include "controls/VexLCD.h"
+#include "controls/VexMatrix.h"
 #include "platform/streaming/ComponentRegistry.h"
 #include "toolkit/VexTexGen.h"
 
@@ -12,6 +14,8 @@ void RegisterControlClasses() {
     RegisterComponentClass<TVexButton>(QStringLiteral("TVexButton"));
     RegisterComponentClass<TVexDBLabel>(QStringLiteral("TVexDBLabel"));
     RegisterComponentClass<TVexGauge>(QStringLiteral("TVexGauge"));
+    RegisterComponentClass<TVexLCD>(QStringLiteral("TVexLCD"));
+    RegisterComponentClass<TVexMatrix>(QStringLiteral("TVexMatrix"));
     RegisterComponentClass<TVexTexGen>(QStringLiteral("TVexTexGen"));
 }
 
