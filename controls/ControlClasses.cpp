@@ -1,6 +1,7 @@
 #include "controls/ControlClasses.h"
 
 #include "controls/VexButton.h"
+#include "controls/VexCylinderGauge.h"
 #include "controls/VexDBLabel.h"
 #include "controls/VexGauge.h"
 #include "controls/VexLCD.h"
@@ -12,6 +13,7 @@ namespace Vex {
 
 void RegisterControlClasses() {
     RegisterComponentClass<TVexButton>(QStringLiteral("TVexButton"));
+    RegisterComponentClass<TVexCylinderGauge>(QStringLiteral("TVexCylinderGauge"));
     RegisterComponentClass<TVexDBLabel>(QStringLiteral("TVexDBLabel"));
     RegisterComponentClass<TVexGauge>(QStringLiteral("TVexGauge"));
     RegisterComponentClass<TVexLCD>(QStringLiteral("TVexLCD"));

@@ -1,61 +1,51 @@
-// VexRender: renders control files, or a sheet of every gauge face and needle outline, to PNG.
+// VexRender: renders control files, or contact sheets of the instruments, to PNG.
 //
 //   VexRender [--frames N] [--columns C] OUT.png FILE...
-//   VexRender --gauge-sheet OUT.png
-//   VexRender --lcd-matrix-sheet OUT.png
+//   VexRender [--frames N] [--columns C] --SHEET-sheet OUT.png [FILE...]
+//
+// Sheets: --gauge-sheet (every face and needle outline), --lcd-matrix-sheet, --drum-sheet.
 
 #include "ControlRenderer.h"
+#include "DrumSheet.h"
+#include "GaugeSheet.h"
 #include "LCDMatrixSheet.h"
-#include "controls/VexGauge.h"
 #include "platform/core/Errors.h"
 
 #include <QApplication>
-#include <QMetaEnum>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 using namespace Vex;
 
 namespace {
+struct TSheet {
+    const char *Option;
+    void (*Add)(TControlRenderer &Renderer);
+};
+
+const TSheet KSheets[] = {
+    {"--gauge-sheet", &AddGaugeSheet},
+    {"--lcd-matrix-sheet", &AddLCDMatrixSheet},
+    {"--drum-sheet", &AddDrumSheet},
+};
+
 int Usage() {
     std::fprintf(stderr, "usage: VexRender [--frames N] [--columns C] OUT.png FILE...\n"
-                         "       VexRender --gauge-sheet OUT.png\n"
-                         "       VexRender --lcd-matrix-sheet OUT.png\n");
+                         "       VexRender [--frames N] [--columns C] --SHEET OUT.png [FILE...]\n"
+                         "sheets:");
+    for (const TSheet &Sheet : KSheets)
+        std::fprintf(stderr, " %s", Sheet.Option);
+    std::fprintf(stderr, "\n");
     return 2;
 }
 
-// Every face at a size that keeps its proportions, then every needle outline on the default face.
-void AddGaugeSheet(TControlRenderer &Renderer) {
-    const QSize FaceSizes[TVexGauge::FaceCount] = {
-        {238, 238}, {200, 201}, {210, 210}, {220, 220}, {400, 400}, {400, 300}, {300, 294},
-        {250, 250}, {194, 159}, {220, 220}, {200, 200}, {165, 165}, {200, 200}, {160, 160},
-        {200, 200}, {100, 100}, {327, 327}, {216, 216}, {242, 241}, {239, 239}, {214, 213}};
-    for (int Face = 1; Face <= TVexGauge::FaceCount; ++Face) {
-        const QSize Size = FaceSizes[Face - 1].scaled(180, 180, Qt::KeepAspectRatio);
-        Renderer.Add(
-            [&](QWidget *Parent) {
-                auto *G = new TVexGauge(Parent);
-                G->SetForceSquare(Size.width() == Size.height());
-                G->SetBounds(0, 0, Size.width(), Size.height());
-                G->SetResourceImageIndex(Face);
-                G->SetFloat(62);
-                if (Face == 6 || Face == 7 || Face == 9)
-                    G->SetCoverHeight(30);
-                return G;
-            },
-            QStringLiteral("face %1").arg(Face));
-    }
-    const QMetaEnum Types = QMetaEnum::fromType<TVexGauge::TArrowType>();
-    for (int Type = 0; Type < Types.keyCount(); ++Type)
-        Renderer.Add(
-            [&](QWidget *Parent) {
-                auto *G = new TVexGauge(Parent);
-                G->SetBounds(0, 0, 180, 180);
-                G->SetArrowType(TVexGauge::TArrowType(Types.value(Type)));
-                G->SetFloat(62);
-                return G;
-            },
-            QString::fromLatin1(Types.key(Type)));
+const TSheet *FindSheet(const QString &Option) {
+    for (const TSheet &Sheet : KSheets)
+        if (Option == QLatin1String(Sheet.Option))
+            return &Sheet;
+    return nullptr;
 }
 } // namespace
 
@@ -66,13 +56,11 @@ int main(int argc, char **argv) {
     QApplication App(argc, argv);
     QStringList Args = App.arguments().mid(1);
     int Frames = 1500, Columns = 6;
-    bool GaugeSheet = false, LCDMatrixSheet = false;
+    std::vector<const TSheet *> Sheets;
     while (!Args.isEmpty() && Args.first().startsWith(QLatin1String("--"))) {
         const QString Option = Args.takeFirst();
-        if (Option == QLatin1String("--gauge-sheet"))
-            GaugeSheet = true;
-        else if (Option == QLatin1String("--lcd-matrix-sheet"))
-            LCDMatrixSheet = true;
+        if (const TSheet *Sheet = FindSheet(Option))
+            Sheets.push_back(Sheet);
         else if (Option == QLatin1String("--frames") && !Args.isEmpty())
             Frames = std::clamp(Args.takeFirst().toInt(), 0, 100000);
         else if (Option == QLatin1String("--columns") && !Args.isEmpty())
@@ -80,15 +68,13 @@ int main(int argc, char **argv) {
         else
             return Usage();
     }
-    if (Args.isEmpty() || (!GaugeSheet && !LCDMatrixSheet && Args.size() < 2))
+    if (Args.isEmpty() || (Sheets.empty() && Args.size() < 2))
         return Usage();
     const QString Out = Args.takeFirst();
     TControlRenderer Renderer(Columns);
     try {
-        if (GaugeSheet)
-            AddGaugeSheet(Renderer);
-        if (LCDMatrixSheet)
-            AddLCDMatrixSheet(Renderer);
+        for (const TSheet *Sheet : Sheets)
+            Sheet->Add(Renderer);
         for (const QString &File : Args)
             Renderer.AddFile(File);
     } catch (const EVexError &Error) {
