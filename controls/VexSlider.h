@@ -60,9 +60,9 @@ public:
 
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
-    // Knob width in percent of the track's length, knob height (and the height of the range
-    // and bar frames) in percent of the control's thickness. Both rebuild the knob from the
-    // control's size at that moment; later resizes keep the knob's pixel size.
+    // Knob width in percent of the control's length along the track, knob height (and the
+    // depth of the range and bar frames) in percent of its extent across the track. Both rebuild
+    // the knob from the control's size at that moment; later resizes keep the knob's pixel size.
     int KnobWidth() const { return FKnobWidth; }
     void SetKnobWidth(int Value);
     int KnobHeight() const { return FKnobHeight; }

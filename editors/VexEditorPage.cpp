@@ -177,14 +177,25 @@ TVexDBLabel *TVexEditorPage::AddHeading(QWidget *Tab, const QString &Text) {
                     NextRow(Tab), KCaptionWidth, Text);
 }
 
-TVexSlider *TVexEditorPage::AddSlider(QWidget *Tab, const QString &Name, const QString &Caption,
-                                      float Min, float Max) {
-    const int Top = NextRow(Tab);
+int TVexEditorPage::AddCaptionRow(QWidget *Tab, const QString &Caption, int Height) {
+    const int Top = NextRow(Tab, Height);
     NewLabel(Tab, QStringLiteral("VexDBLabel%1").arg(++FLabelCount), KCaptionLeft, Top,
              KCaptionWidth, Caption);
-    auto *Slider = new TVexSlider(Tab);
-    Slider->setObjectName(Name);
-    Slider->SetBounds(KInputLeft, Centred(Top, KSliderHeight), KInputWidth, KSliderHeight);
+    return Top;
+}
+
+template <typename TInput>
+TInput *TVexEditorPage::PlaceInput(TInput *Input, const QString &Name, int Top, int Width,
+                                   int Height) {
+    Input->setObjectName(Name);
+    Input->setGeometry(KInputLeft, Centred(Top, Height), Width, Height);
+    return Input;
+}
+
+TVexSlider *TVexEditorPage::AddSlider(QWidget *Tab, const QString &Name, const QString &Caption,
+                                      float Min, float Max) {
+    const int Top = AddCaptionRow(Tab, Caption);
+    auto *Slider = PlaceInput(new TVexSlider(Tab), Name, Top, KInputWidth, KSliderHeight);
     Slider->SetSliderType(TVexSlider::ustLiquidBar);
     Slider->SetMax(Max);
     Slider->SetMin(Min);
@@ -231,38 +242,27 @@ TVexButton *TVexEditorPage::AddButton(QWidget *Tab, const QString &Name, const Q
 }
 
 QLineEdit *TVexEditorPage::AddEdit(QWidget *Tab, const QString &Name, const QString &Caption) {
-    const int Top = NextRow(Tab);
-    NewLabel(Tab, QStringLiteral("VexDBLabel%1").arg(++FLabelCount), KCaptionLeft, Top,
-             KCaptionWidth, Caption);
-    auto *Edit = new QLineEdit(Tab);
-    Edit->setObjectName(Name);
-    Edit->setGeometry(KInputLeft, Centred(Top, KEditHeight), KInputWidth, KEditHeight);
-    return Edit;
+    return PlaceInput(new QLineEdit(Tab), Name, AddCaptionRow(Tab, Caption), KInputWidth,
+                      KEditHeight);
 }
 
 TVexEditorPanel *TVexEditorPage::AddColorPanel(QWidget *Tab, const QString &Name,
                                                const QString &Caption) {
-    const int Top = NextRow(Tab);
-    NewLabel(Tab, QStringLiteral("VexDBLabel%1").arg(++FLabelCount), KCaptionLeft, Top,
-             KCaptionWidth, Caption);
-    auto *Panel = new TVexEditorPanel(Tab);
-    Panel->setObjectName(Name);
-    Panel->setGeometry(KInputLeft, Centred(Top, KButtonHeight), KColorPanelWidth, KButtonHeight);
-    return Panel;
+    return PlaceInput(new TVexEditorPanel(Tab), Name, AddCaptionRow(Tab, Caption), KColorPanelWidth,
+                      KButtonHeight);
 }
 
 TVexEditorPanel *TVexEditorPage::AddFontPanel(QWidget *Tab, const QString &Name,
                                               const QString &Caption) {
-    TVexEditorPanel *Panel = AddColorPanel(Tab, Name, Caption);
-    Panel->resize(KInputWidth, KButtonHeight);
-    return Panel;
+    return PlaceInput(new TVexEditorPanel(Tab), Name, AddCaptionRow(Tab, Caption), KInputWidth,
+                      KButtonHeight);
 }
 
 QListWidget *TVexEditorPage::AddList(QWidget *Tab, const QString &Name, const QString &Caption,
                                      int Height) {
-    const int Top = NextRow(Tab, std::max(Height, KRowHeight) + (KRowHeight - KEditHeight));
-    NewLabel(Tab, QStringLiteral("VexDBLabel%1").arg(++FLabelCount), KCaptionLeft, Top,
-             KCaptionWidth, Caption);
+    // The list hangs from its caption's row, with the rows' spacing below it.
+    const int Top =
+        AddCaptionRow(Tab, Caption, std::max(Height, KRowHeight) + KRowHeight - KEditHeight);
     auto *List = new QListWidget(Tab);
     List->setObjectName(Name);
     List->setGeometry(KInputLeft, Centred(Top, KEditHeight), KInputWidth, Height);

@@ -133,6 +133,11 @@ protected:
 private:
     // The next free row's top on Tab.
     int NextRow(QWidget *Tab, int Height = KRowHeight);
+    // A row with Caption on the left; returns its top.
+    int AddCaptionRow(QWidget *Tab, const QString &Caption, int Height = KRowHeight);
+    // Names Input and puts it in the input column, centred in the row at Top.
+    template <typename TInput>
+    TInput *PlaceInput(TInput *Input, const QString &Name, int Top, int Width, int Height);
     TVexDBLabel *NewLabel(QWidget *Tab, const QString &Name, int Left, int Top, int Width,
                           const QString &Text);
     void ShowValue(TVexSlider *Slider);
