@@ -197,8 +197,14 @@ TVexSlider *TVexEditorPage::AddSlider(QWidget *Tab, const QString &Name, const Q
     const int Top = AddCaptionRow(Tab, Caption);
     auto *Slider = PlaceInput(new TVexSlider(Tab), Name, Top, KInputWidth, KSliderHeight);
     Slider->SetSliderType(TVexSlider::ustLiquidBar);
-    Slider->SetMax(Max);
-    Slider->SetMin(Min);
+    // Min stays below Max at every step, so the order also works outside a loading scope.
+    if (Max > Slider->Min()) {
+        Slider->SetMax(Max);
+        Slider->SetMin(Min);
+    } else {
+        Slider->SetMin(Min);
+        Slider->SetMax(Max);
+    }
     Slider->SetPosition(Min);
     TVexDBLabel *Value =
         NewLabel(Tab, Name + QStringLiteral("Value"), KValueLeft, Top, KValueWidth, QString());
