@@ -6,6 +6,7 @@
 #include "controls/VexGauge.h"
 #include "controls/VexLCD.h"
 #include "controls/VexMatrix.h"
+#include "controls/VexSlider.h"
 #include "platform/streaming/ComponentRegistry.h"
 #include "toolkit/VexTexGen.h"
 
@@ -18,6 +19,7 @@ void RegisterControlClasses() {
     RegisterComponentClass<TVexGauge>(QStringLiteral("TVexGauge"));
     RegisterComponentClass<TVexLCD>(QStringLiteral("TVexLCD"));
     RegisterComponentClass<TVexMatrix>(QStringLiteral("TVexMatrix"));
+    RegisterComponentClass<TVexSlider>(QStringLiteral("TVexSlider"));
     RegisterComponentClass<TVexTexGen>(QStringLiteral("TVexTexGen"));
 }
 

@@ -201,6 +201,14 @@ void TVexGauge::SaveBufferToFile(const QString &FileName) const {
         throw EVexError(FileName + QStringLiteral(": the picture cannot be written"));
 }
 
+void TVexGauge::SetFacePicture(const QImage &Picture) {
+    TBitmap Source;
+    if (FFace.Empty() || Picture.isNull() || !Source.Assign(Picture))
+        return;
+    SmoothStretch(Source, FFace, FFace.Width(), FFace.Height());
+    RenderBackground();
+}
+
 void TVexGauge::RenderBackground() {
     if (!FReady || FFace.Empty() || !parentWidget()) {
         update();

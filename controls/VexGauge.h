@@ -89,6 +89,9 @@ public:
     static void LoadFaceImage(int Index, int Width, TBitmap &Target, int Height);
     // Saves the rendered surface as a Windows bitmap; raises EVexError when it cannot be written.
     void SaveBufferToFile(const QString &FileName) const;
+    // Shows Picture as the face, resampled to the face's size, until a face is selected again
+    // (by ResourceImageIndex or a resize). Ignored while the gauge has no face yet.
+    void SetFacePicture(const QImage &Picture);
 
     bool Ready() const { return FReady; }
     const TBitmap &Face() const { return FFace; }

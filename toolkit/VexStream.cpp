@@ -101,6 +101,10 @@ std::unique_ptr<QImage> LoadJPEGResource(const QString &Name) {
     return Image;
 }
 
+TVexStreamFormat DetectStreamFormat(const QByteArray &Head) {
+    return !Head.isEmpty() && uint8_t(Head[0]) == 0x78 ? sfCompressed : sfText;
+}
+
 void SaveControlToFile(const QObject &Control, const QString &FileName, TVexStreamFormat Format) {
     QStringList Lines = WriteComponentText(Control).split(KLineEnd);
     Lines.removeLast(); // the empty rest after the last line end

@@ -18,6 +18,10 @@ enum TVexStreamFormat { sfText, sfCompressed };
 // Control files larger than this are refused before they are read.
 constexpr qint64 KMaxControlFileSize = 8 * 1024 * 1024;
 
+// The format of a control file from its first bytes: a zlib stream starts with 0x78, the text
+// form with a keyword.
+VEX_EXPORT TVexStreamFormat DetectStreamFormat(const QByteArray &Head);
+
 // Writes Control's published properties to FileName as Latin-1 text with CR LF line ends,
 // zlib-compressed for sfCompressed. The file is replaced only once it is completely written;
 // a file that cannot be written raises EVexError naming it and the reason.

@@ -288,6 +288,24 @@ TEST_F(Gauge, FacesSetTheOutlineAndForceSquareKeepsItSquare) {
     EXPECT_EQ(Orphan.ResourceImageIndex(), 13);
 }
 
+TEST_F(Gauge, APictureReplacesTheFaceAtTheFacesSize) {
+    G.SetFacePicture(QImage()); // no face yet: ignored
+    Paint();
+    QImage Red(50, 30, QImage::Format_RGB32);
+    Red.fill(Qt::red);
+    G.SetFacePicture(QImage());
+    EXPECT_NE(G.Face().Pixel(100, 100), clRed);
+    G.SetFacePicture(Red);
+    EXPECT_EQ(G.Face().Width(), 200);
+    EXPECT_EQ(G.Face().Height(), 200);
+    EXPECT_EQ(G.Face().Pixel(3, 197), clRed);
+    // The background is rendered from it at once.
+    EXPECT_EQ(Background().pixel(100, 100), qRgb(255, 0, 0));
+    // Selecting a face again brings the face back.
+    G.SetResourceImageIndex(13);
+    EXPECT_NE(G.Face().Pixel(100, 100), clRed);
+}
+
 TEST_F(Gauge, AnglesAreNormalisedAndBadCountsRefused) {
     G.SetMinAngle(595);
     G.SetMaxAngle(-415);

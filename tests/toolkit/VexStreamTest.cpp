@@ -225,6 +225,18 @@ TEST(ControlFile, TextIsLatin1WithCrLfAndCompressedIsOneZlibStreamOfIt) {
     ExpectSameValues(Copy, Source);
 }
 
+TEST(ControlFile, FormatIsToldByTheFirstByte) {
+    QTemporaryDir Dir;
+    TFileProbe Source;
+    Fill(Source);
+    for (const TVexStreamFormat Format : {sfText, sfCompressed}) {
+        const QString FileName = Dir.filePath(QStringLiteral("f%1.TFileProbe").arg(int(Format)));
+        SaveControlToFile(Source, FileName, Format);
+        EXPECT_EQ(DetectStreamFormat(ReadAll(FileName).left(1)), Format);
+    }
+    EXPECT_EQ(DetectStreamFormat(QByteArray()), sfText);
+}
+
 TEST(ControlFile, BadFilesNameTheFileAndChangeNothing) {
     QTemporaryDir Dir;
     const QString Name = Dir.filePath(QStringLiteral("dial.TFileProbe"));

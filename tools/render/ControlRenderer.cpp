@@ -31,11 +31,6 @@ TControlRenderer::TControlRenderer(int Columns)
     FForm->setPalette(QPalette(QColor(212, 208, 200)));
 }
 
-TVexStreamFormat TControlRenderer::DetectFormat(const QByteArray &Head) {
-    // A zlib stream starts with 0x78; the text form with a keyword.
-    return !Head.isEmpty() && uint8_t(Head[0]) == 0x78 ? sfCompressed : sfText;
-}
-
 QString TControlRenderer::ClassOfFile(const QString &FileName) {
     QFile File(FileName);
     if (!File.open(QIODevice::ReadOnly))
@@ -43,7 +38,7 @@ QString TControlRenderer::ClassOfFile(const QString &FileName) {
     QBuffer Stream;
     Stream.setData(File.read(64 * 1024 * 1024));
     Stream.open(QIODevice::ReadWrite);
-    if (DetectFormat(Stream.data().left(2)) == sfCompressed)
+    if (DetectStreamFormat(Stream.data().left(2)) == sfCompressed)
         DecompressStream(Stream);
     const QString Head = QString::fromLatin1(Stream.data().left(4096));
     static const QRegularExpression Header(
@@ -61,7 +56,7 @@ TVexGraphicControl *TControlRenderer::AddFile(const QString &FileName) {
         throw EVexError(FileName + QStringLiteral(": no renderer for class ") + ClassName);
     QFile File(FileName);
     File.open(QIODevice::ReadOnly);
-    const TVexStreamFormat Format = DetectFormat(File.read(2));
+    const TVexStreamFormat Format = DetectStreamFormat(File.read(2));
     TVexGraphicControl *Control;
     {
         // Built and read as a form would be: one Loaded() at the end.

@@ -29,7 +29,6 @@ public:
     // Settles the animations (Frames ticks of the frame timer) and grabs the form.
     QImage Render(int Frames);
 
-    static TVexStreamFormat DetectFormat(const QByteArray &Head);
     static QString ClassOfFile(const QString &FileName);
 
 private:

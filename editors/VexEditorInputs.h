@@ -1,0 +1,53 @@
+#pragma once
+// Small inputs and rules the editor pages share: the clickable panel that shows a colour or a
+// font, the number rule of the edit boxes and the key filter some of them have.
+
+#include "platform/core/VexExport.h"
+#include "platform/graphics/Colors.h"
+
+#include <QFrame>
+#include <QString>
+#include <optional>
+
+class QLineEdit;
+
+namespace Vex {
+
+// A raised panel filled with Color, with an optional centred Caption; a click on it (press and
+// release inside) raises Click. Colour panels show the colour they edit, font panels the font.
+class VEX_EXPORT TVexEditorPanel : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit TVexEditorPanel(QWidget *Parent = nullptr);
+
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    QString Caption() const { return FCaption; }
+    void SetCaption(const QString &Value);
+
+signals:
+    void Click(TVexEditorPanel *Sender);
+
+protected:
+    void paintEvent(QPaintEvent *Event) override;
+    void mousePressEvent(QMouseEvent *Event) override;
+    void mouseReleaseEvent(QMouseEvent *Event) override;
+
+private:
+    TColor FColor = clBtnFace;
+    QString FCaption;
+    bool FPressed = false;
+};
+
+// The number Text stands for when the whole of it is one: an optional sign, digits with at
+// most one decimal separator (the one FormatFloat writes), an optional exponent ("1e3",
+// "-2.5E-2"); blanks around it are allowed. Nothing for anything else ("", "-", "1e", "abc",
+// "1,5" while the separator is "."), and for numbers beyond a float's range.
+VEX_EXPORT std::optional<float> TextToFloat(const QString &Text);
+
+// Lets only the characters in Allowed be typed into Edit; editing keys (Backspace, Delete,
+// the arrows, shortcuts) keep working. Text set by code or pasted is not filtered.
+VEX_EXPORT void AllowOnlyCharacters(QLineEdit *Edit, const QString &Allowed);
+
+} // namespace Vex
