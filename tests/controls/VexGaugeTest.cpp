@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <cmath>
 #include <gtest/gtest.h>
+
+#include "StoredValues.h"
 #include <numbers>
 
 namespace Vex {
@@ -87,15 +89,6 @@ struct Gauge : ::testing::Test {
     }
 };
 
-QStringList StoredValues(const QObject &O) {
-    QStringList Values;
-    for (int I = 0; I < O.metaObject()->propertyCount(); ++I) {
-        const QMetaProperty P = O.metaObject()->property(I);
-        if (P.isStored() && P.enclosingMetaObject()->className()[0] == 'T')
-            Values << QLatin1String(P.name()) + QLatin1Char('=') + P.read(&O).toString();
-    }
-    return Values;
-}
 } // namespace
 
 TEST_F(Gauge, DefaultGaugeIsReadyOnItsFirstPaint) {

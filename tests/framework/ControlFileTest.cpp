@@ -8,21 +8,12 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "StoredValues.h"
+
 namespace Vex {
 
 namespace {
 // Every stored property of the meter chain, as text, for comparing two controls.
-QStringList StoredValues(const QObject &O) {
-    QStringList Values;
-    const QMetaObject *M = O.metaObject();
-    for (int I = 0; I < M->propertyCount(); ++I) {
-        const QMetaProperty P = M->property(I);
-        if (P.isStored() && QByteArray(P.enclosingMetaObject()->className()).startsWith('T'))
-            Values << QString::fromLatin1(P.name()) + QLatin1Char('=') + P.read(&O).toString();
-    }
-    return Values;
-}
-
 void Customise(TVexAngularMeter &M) {
     M.SetBounds(12, 34, 150, 120);
     M.SetMax(250);
