@@ -2,8 +2,10 @@
 //
 //   VexRender [--frames N] [--columns C] OUT.png FILE...
 //   VexRender --gauge-sheet OUT.png
+//   VexRender --knob-sheet OUT.png
 
 #include "ControlRenderer.h"
+#include "KnobSheet.h"
 #include "controls/VexGauge.h"
 #include "platform/core/Errors.h"
 
@@ -17,7 +19,8 @@ using namespace Vex;
 namespace {
 int Usage() {
     std::fprintf(stderr, "usage: VexRender [--frames N] [--columns C] OUT.png FILE...\n"
-                         "       VexRender --gauge-sheet OUT.png\n");
+                         "       VexRender --gauge-sheet OUT.png\n"
+                         "       VexRender --knob-sheet OUT.png\n");
     return 2;
 }
 
@@ -64,10 +67,13 @@ int main(int argc, char **argv) {
     QStringList Args = App.arguments().mid(1);
     int Frames = 1500, Columns = 6;
     bool GaugeSheet = false;
+    bool KnobSheet = false;
     while (!Args.isEmpty() && Args.first().startsWith(QLatin1String("--"))) {
         const QString Option = Args.takeFirst();
         if (Option == QLatin1String("--gauge-sheet"))
             GaugeSheet = true;
+        else if (Option == QLatin1String("--knob-sheet"))
+            KnobSheet = true;
         else if (Option == QLatin1String("--frames") && !Args.isEmpty())
             Frames = std::clamp(Args.takeFirst().toInt(), 0, 100000);
         else if (Option == QLatin1String("--columns") && !Args.isEmpty())
@@ -75,13 +81,15 @@ int main(int argc, char **argv) {
         else
             return Usage();
     }
-    if (Args.isEmpty() || (!GaugeSheet && Args.size() < 2))
+    if (Args.isEmpty() || (!GaugeSheet && !KnobSheet && Args.size() < 2))
         return Usage();
     const QString Out = Args.takeFirst();
     TControlRenderer Renderer(Columns);
     try {
         if (GaugeSheet)
             AddGaugeSheet(Renderer);
+        if (KnobSheet)
+            AddKnobSheet(Renderer);
         for (const QString &File : Args)
             Renderer.AddFile(File);
     } catch (const EVexError &Error) {
