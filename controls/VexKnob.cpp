@@ -527,9 +527,19 @@ void TVexKnob::ComposeGripKnob() {
     ApplyGranularity(Face, FGranularity);
     // A quarter turn less, so the stripe points where the other types' indicator points.
     RotateBitmap(Face, FKnobBitmap, 0, FRotation - 90, 1, 1, 0);
-    const int Side = FKnobBitmap.Width();
-    FillOutsideEllipse(Rect(0, 0, Side, Side), FKnobBitmap.Canvas());
+    KeyCorners(FKnobBitmap.Width());
     Reduce(FKnobBitmap, false);
+}
+
+void TVexKnob::KeyCorners(int Side) {
+    // The same corners every frame: their region is built once per size.
+    if (Side != FKeyCornersSide) {
+        FKeyCorners = OutsideEllipse(Rect(0, 0, Side, Side));
+        FKeyCornersSide = Side;
+    }
+    TCanvas &C = FKnobBitmap.Canvas();
+    C.Brush = TBrush{VexCornerKeyColor};
+    C.FillRgn(FKeyCorners);
 }
 
 void TVexKnob::KeyOutsideKnob() {
@@ -552,8 +562,7 @@ void TVexKnob::ComposeKnob() {
         Reduce(FKnobBitmap, false);
         // The light stays where it is while the face turns under it.
         ApplyLightMap(FAlphaBitmap, FKnobBitmap);
-        const int Square = Geometry().Square();
-        FillOutsideEllipse(Rect(0, 0, Square, Square), FKnobBitmap.Canvas());
+        KeyCorners(Geometry().Square());
     }
     KeyOutsideKnob();
 }

@@ -19,6 +19,7 @@
 #include "platform/core/VexExport.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Font.h"
+#include "platform/graphics/Region.h"
 #include "toolkit/VexTexGen.h"
 
 #include <QPointer>
@@ -260,6 +261,9 @@ private:
     void ComposeGripKnob();
     // Halves Bitmap when the pictures are drawn at double size.
     void Reduce(TBitmap &Bitmap, bool Shrink) const;
+    // Fills the corners of the composite's top-left Side square outside its inscribed circle
+    // with the colour key.
+    void KeyCorners(int Side);
     void KeyOutsideKnob();
     void DrawScale(TBitmap &Target, int Scale);
     // Count ticks, their size (length of lines, width of shapes) scaled by SizeFactor.
@@ -279,6 +283,8 @@ private:
     float FRotation = 0;
     bool FRendered = false;
     int FIndex = 0;
+    TRegion FKeyCorners;
+    int FKeyCornersSide = -1;
 
     int FKnobSize = 62;
     TColor FDesignColor = 0x808080;

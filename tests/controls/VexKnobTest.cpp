@@ -135,6 +135,14 @@ TEST_F(Knob, KnobStandsInItsSquareWithTheShadowBelowRight) {
                 ASSERT_EQ(Pixel, Key) << X << "," << Y;
             }
         }
+    // Inside the square the key marks the corners outside the inscribed circle.
+    TBitmap Corners(62, 62);
+    Corners.Fill(clWhite);
+    FillOutsideEllipse(Rect(0, 0, 62, 62), Corners.Canvas());
+    for (int Y = 0; Y < 61; ++Y)
+        for (int X = 0; X < 61; ++X)
+            ASSERT_EQ(Composite.pixel(X, Y) == Key, Corners.Pixel(X, Y) == VexCornerKeyColor)
+                << X << "," << Y;
     EXPECT_EQ(Extent(Shown, clWhite), QRect(QPoint(19, 20), QPoint(79, 79)));
     EXPECT_EQ(Shown.pixel(50, 50), qRgb(255, 0, 0));
 
