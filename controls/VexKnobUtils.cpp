@@ -46,11 +46,12 @@ struct TPixel {
 TShade Shade(TKnobSurfaceType Type, int A, const TPixel &P) {
     const int A2 = A / 2, A3 = A / 3;
     const float R = P.R, Phi = P.Phi, X = P.LightAngle;
-    const double SinL = std::sin(double(P.Light));
-    const double CosL90 = std::cos(KPi / 2 + P.Light);
+    // The light terms, computed only by the types that use them.
+    const auto SinL = [&P] { return std::sin(double(P.Light)); };
+    const auto CosL90 = [&P] { return std::cos(KPi / 2 + P.Light); };
     switch (Type) {
     case kstConic: {
-        double T = RoundD(SinL * A2 + KNeutral);
+        double T = RoundD(SinL() * A2 + KNeutral);
         if (R > 0.98f)
             T = KNeutral;
         if (R > 0.4f && R < 0.5f)
@@ -66,7 +67,7 @@ TShade Shade(TKnobSurfaceType Type, int A, const TPixel &P) {
     case kstAmplifier: {
         if (R < 0.5f || R == 1.0f)
             return Grey(KNeutral);
-        const float H = float((std::tan(KPi * R) * 0.5 + 0.5) * CosL90 * (1.0 - R));
+        const float H = float((std::tan(KPi * R) * 0.5 + 0.5) * CosL90() * (1.0 - R));
         return Grey(RoundD(double(A) * H) + KNeutral);
     }
     case kstFat: {
@@ -78,58 +79,58 @@ TShade Shade(TKnobSurfaceType Type, int A, const TPixel &P) {
         return Grey(RoundD(A2 * double(H) + KNeutral));
     }
     case kstFlat: {
-        const float H = float(CosL90 * std::sin(1.0 / std::cos(double(R)) + KPi / 2) * R * R);
+        const float H = float(CosL90() * std::sin(1.0 / std::cos(double(R)) + KPi / 2) * R * R);
         return Grey(RoundD(double(A) * H) + KNeutral);
     }
     case kstSoft: {
-        const float H = float(SinL * std::sin(1.0 / R));
+        const float H = float(SinL() * std::sin(1.0 / R));
         return Grey(RoundD(double(A) * H) + KNeutral);
     }
     case kstBump: {
         const float S = float(std::pow(double(R), 7));
-        const float H = float(SinL * std::sin(KPi * KPi * S));
+        const float H = float(SinL() * std::sin(KPi * KPi * S));
         return Grey(RoundD(A2 * double(H) + KNeutral));
     }
     case kstSphere: {
-        float H = float(SinL * std::sin(KPi * R));
+        float H = float(SinL() * std::sin(KPi * R));
         if (H > 0)
             H = 2 * H;
         return Grey(RoundD(A2 * double(H) + KNeutral));
     }
     case kstSmooth: {
         if (R > 0.435f) {
-            const float H = float(CosL90 * std::sin(1.0 / std::cos(4.3 * R)));
+            const float H = float(CosL90() * std::sin(1.0 / std::cos(4.3 * R)));
             return Grey(RoundD(double(A) * H) + KNeutral);
         }
         if (R > 0.35f) {
-            const double Q = RoundD(SinL * A2 + KNeutral);
+            const double Q = RoundD(SinL() * A2 + KNeutral);
             return Grey(RoundD(Q * Q / 128));
         }
         return Grey(KNeutral);
     }
     case kstDisc:
-        return Grey(R < 0.7f ? KNeutral : RoundD(A * SinL) + KNeutral);
+        return Grey(R < 0.7f ? KNeutral : RoundD(A * SinL()) + KNeutral);
     case kstMetal:
     case kstMetal2: {
         // The outer ring is centred on 64: it darkens the rim even where the light is level.
         if (R > 0.95f)
-            return Grey(RoundD(A * SinL) + 64);
-        const float H = float(SinL * std::cos(2.0 * Phi + X) * std::sin(3.0 * Phi + X));
+            return Grey(RoundD(A * SinL()) + 64);
+        const float H = float(SinL() * std::cos(2.0 * Phi + X) * std::sin(3.0 * Phi + X));
         const double Depth = Type == kstMetal ? double(H) * A3 : double(R) * H * A3;
         return Grey(RoundD(Depth) + KNeutral);
     }
     case kstFlat2: {
         const float S = float(std::pow(double(R), 7));
-        const float H = float(std::pow(SinL * std::sin(0.75 * S * KPi), 3));
+        const float H = float(std::pow(SinL() * std::sin(0.75 * S * KPi), 3));
         return Grey(RoundD(A2 * double(H) + KNeutral));
     }
     case kstTest: {
         if (R > 0.95f)
-            return Grey(RoundD(A * SinL) + KNeutral);
-        const double Phi2 = 2.0 * Phi, Phi3 = 3.0 * Phi;
-        return {RoundD(A * SinL * std::cos(2.5 * Phi + X) * std::sin(3.1 * Phi + X)) + KNeutral,
-                RoundD(A * SinL * std::cos(1.0 + X + Phi2) * std::sin(Phi3 + X)) + KNeutral,
-                RoundD(A * SinL * std::cos(Phi3 + X) * std::sin(4.0 * Phi + X)) + KNeutral};
+            return Grey(RoundD(A * SinL()) + KNeutral);
+        const double Lit = A * SinL(), Phi2 = 2.0 * Phi, Phi3 = 3.0 * Phi;
+        return {RoundD(Lit * std::cos(2.5 * Phi + X) * std::sin(3.1 * Phi + X)) + KNeutral,
+                RoundD(Lit * std::cos(1.0 + X + Phi2) * std::sin(Phi3 + X)) + KNeutral,
+                RoundD(Lit * std::cos(Phi3 + X) * std::sin(4.0 * Phi + X)) + KNeutral};
     }
     case kstNone:
     case kstStandard:
