@@ -1,10 +1,12 @@
 #include "controls/VexKnob.h"
 
+#include "TestDatabase.h"
 #include "framework/FrameworkTestUtil.h"
 #include "platform/core/Component.h"
 #include "platform/core/Maths.h"
 #include "platform/streaming/ComponentStream.h"
 #include "toolkit/VexPolygons.h"
+#include "toolkit/VexTexGen.h"
 
 #include <QImage>
 #include <QKeyEvent>
@@ -376,6 +378,81 @@ TEST_F(Knob, KeysTurnTheKnobLikeTheMouse) {
     K.SetAllowInput(false);
     Key(K, Qt::Key_Up);
     EXPECT_EQ(K.Float(), 3.0f);
+}
+
+TEST_F(Knob, PointingSetsTheValueUnderThePointer) {
+    int Changing = 0, Changed = 0;
+    QObject::connect(&K, &TVexKnob::OnChanging, [&] { ++Changing; });
+    QObject::connect(&K, &TVexKnob::OnChange, [&] { ++Changed; });
+    Press(&K, QPoint(50, 10));
+    EXPECT_EQ(K.Float(), 50.0f);
+    MoveTo(&K, QPoint(10, 50));
+    EXPECT_NEAR(K.Float(), 16.667f, 0.001f);
+    Release(&K, QPoint(10, 50));
+    EXPECT_EQ(Changing, 2);
+    EXPECT_EQ(Changed, 1);
+}
+
+TEST_F(Knob, TextureFillsTheBackground) {
+    MakePlain(clRed);
+    TVexTexGen Texture(&Form);
+    QImage Picture(4, 4, QImage::Format_RGB32);
+    for (int Y = 0; Y < 4; ++Y)
+        for (int X = 0; X < 4; ++X)
+            Picture.setPixel(X, Y, qRgb(40 * X, 40 * Y, 200));
+    Texture.SetPicture(Picture);
+    K.SetVexTexGen(&Texture);
+    K.SetBounds(8, 4, 100, 100);
+    const QImage Shown = Paint();
+    // Tiles are aligned to the form: the knob's pixel (0, 0) is the form's (8, 4).
+    for (QPoint At : {QPoint(0, 0), QPoint(3, 2), QPoint(97, 5), QPoint(2, 96)})
+        EXPECT_EQ(Shown.pixel(At), Picture.pixel((At.x() + 8) % 4, (At.y() + 4) % 4)) << At.x();
+    EXPECT_EQ(Shown.pixel(50, 50), qRgb(255, 0, 0));
+}
+
+TEST(KnobDesigning, DesignedKnobShowsItsOutline) {
+    QWidget Surface;
+    Surface.setProperty("VexDesigning", true);
+    TVexKnob Designed(&Surface);
+    QWidget Form;
+    TVexKnob Running(&Form);
+    const auto Marked = [](TVexKnob &K) {
+        const QImage Shown = K.grab().toImage();
+        int Count = 0;
+        for (int X = 0; X < Shown.width(); ++X)
+            Count += Shown.pixel(X, 0) != K.Buffer().Image().pixel(X, 0);
+        return Count;
+    };
+    EXPECT_GT(Marked(Designed), 20);
+    EXPECT_EQ(Marked(Running), 0);
+}
+
+struct KnobData : TEmployeeTableTest {
+    QWidget Form;
+    TVexKnob K{&Form};
+    void SetUp() override {
+        TEmployeeTableTest::SetUp();
+        K.SetMax(100000);
+        K.SetDataSource(&Source);
+        K.SetDataField(QStringLiteral("Salary"));
+        Table.Open();
+    }
+    QVariant Stored() const {
+        return Db.ReadBack(QStringLiteral("SELECT Salary FROM employee WHERE EmpNo = 1"));
+    }
+};
+
+TEST_F(KnobData, KeysWriteTheBoundField) {
+    EXPECT_EQ(K.Float(), 40000.0f);
+    Key(K, Qt::Key_PageUp);
+    EXPECT_EQ(K.Float(), 50000.0f);
+    EXPECT_EQ(Stored().toDouble(), 50000.0);
+    EXPECT_TRUE(Errors.isEmpty());
+    // A value the table refuses is reported, and the record keeps its value.
+    for (int I = 0; I < 5; ++I)
+        Key(K, Qt::Key_PageDown);
+    EXPECT_FALSE(Errors.isEmpty());
+    EXPECT_GE(Stored().toDouble(), 4500.0);
 }
 
 TEST_F(Knob, BadValuesAreRefused) {
