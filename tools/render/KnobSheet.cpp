@@ -6,13 +6,10 @@
 
 #include <QMetaEnum>
 #include <functional>
-#include <numbers>
 
 namespace Vex {
 
 namespace {
-constexpr float KLightUpperLeft = float(3 * std::numbers::pi / 4);
-
 // A knob of Size pixels on a white page, as the demonstration pages show them, with its grain
 // seeded so that the sheet comes out the same every time.
 TVexKnob *MakeKnob(QWidget *Parent, int Size, const std::function<void(TVexKnob &)> &Setup) {
@@ -53,6 +50,25 @@ void SetRange(TVexKnob &K, float Min, float Max, float MinAngle, float MaxAngle)
     K.SetMin(Min);
     K.SetMinAngle(MinAngle);
     K.SetMaxAngle(MaxAngle);
+}
+
+// A smooth knob whose numbers 0 .. 9 are printed on it and turn under a fixed indicator at the
+// bottom, turned by dragging.
+void SetNumbersUnderIndicator(TVexKnob &K, TColor Color, float MinAngle, float MaxAngle) {
+    K.SetKnobSize(90);
+    K.SetKnobSurfaceType(kstSmooth);
+    K.SetKnobColor(Color);
+    K.SetContrast(113);
+    K.SetGranularity(90);
+    SetRange(K, 0, 9, MinAngle, MaxAngle);
+    K.SetMouseInputType(TVexGraphicControl::mitDragXY);
+    SetTicks(K, itTriangle, 83, 1, 6, 4);
+    K.SetTickColor(clWhite);
+    SetIndicator(K, itTriangle, ilOnBackground);
+    K.SetIndicatorRadius(100);
+    K.SetIndicatorLength(-12);
+    K.SetScaleItemCount(10);
+    K.SetScaleType(stKnobRot0);
 }
 
 // Every surface type with every grain type on a silver face, which shows both the lit and the
@@ -173,23 +189,9 @@ void AddOverview(TControlRenderer &Renderer) {
     Renderer.Add(
         [](QWidget *P) {
             return MakeKnob(P, 113, [](TVexKnob &K) {
-                K.SetKnobSize(90);
-                K.SetKnobSurfaceType(kstSmooth);
-                K.SetContrast(113);
-                K.SetGranularity(90);
-                K.SetKnobColor(0x408000);
-                SetRange(K, 0, 9, -91, 234);
-                K.SetMouseInputType(TVexGraphicControl::mitDragXY);
-                SetTicks(K, itTriangle, 83, 1, 6, 4);
-                K.SetTickColor(clWhite);
-                SetIndicator(K, itTriangle, ilOnBackground);
-                K.SetIndicatorRadius(100);
-                K.SetIndicatorLength(-12);
-                K.SetIndicatorWidth(6);
-                K.SetScaleItemCount(10);
+                SetNumbersUnderIndicator(K, 0x408000, -91, 234);
                 K.SetScaleFont(Font(6, fsBold, clWhite));
                 K.SetScaleRadius(70);
-                K.SetScaleType(stKnobRot0);
                 K.SetFloat(3);
             });
         },
@@ -276,24 +278,11 @@ void AddDataAndEditor(TControlRenderer &Renderer) {
     Renderer.Add(
         [](QWidget *P) {
             return MakeKnob(P, 148, [](TVexKnob &K) {
-                K.SetKnobSize(90);
-                K.SetKnobSurfaceType(kstSmooth);
-                K.SetKnobColor(0xB0);
-                K.SetContrast(113);
-                K.SetGranularity(90);
-                SetRange(K, 0, 9, -90, 235);
-                K.SetMouseInputType(TVexGraphicControl::mitDragXY);
-                SetTicks(K, itTriangle, 83, 1, 6, 4);
-                K.SetTickColor(clWhite);
-                SetIndicator(K, itTriangle, ilOnBackground);
-                K.SetIndicatorRadius(100);
-                K.SetIndicatorLength(-12);
-                K.SetScaleItemCount(10);
+                SetNumbersUnderIndicator(K, 0xB0, -90, 235);
                 TFont F = Font(0, fsBold, clWhite);
                 F.Height = -24;
                 K.SetScaleFont(F);
                 K.SetScaleRadius(68);
-                K.SetScaleType(stKnobRot0);
                 K.SetFloat(4);
             });
         },
