@@ -4,6 +4,7 @@
 #include "controls/VexCylinderGauge.h"
 #include "controls/VexDBLabel.h"
 #include "controls/VexGauge.h"
+#include "controls/VexKnob.h"
 #include "controls/VexLCD.h"
 #include "controls/VexMatrix.h"
 #include "controls/VexSlider.h"
@@ -20,6 +21,7 @@ void RegisterControlClasses() {
     RegisterComponentClass<TVexLCD>(QStringLiteral("TVexLCD"));
     RegisterComponentClass<TVexMatrix>(QStringLiteral("TVexMatrix"));
     RegisterComponentClass<TVexSlider>(QStringLiteral("TVexSlider"));
+    RegisterComponentClass<TVexKnob>(QStringLiteral("TVexKnob"));
     RegisterComponentClass<TVexTexGen>(QStringLiteral("TVexTexGen"));
 }
 

@@ -52,6 +52,10 @@ protected:
     // The value the spring pulls toward: Float, whole-numbered when Indexed.
     float Target() const;
     void RaiseChanging();
+    // Stores Value as the target as it is, without the whole-number rounding of SetFloat: for a
+    // descendant that keeps a fractional target while indexed, where the spring rounds the
+    // target itself. Value must lie in Min .. Max.
+    void StoreFloat(float Value) { FFloat = Value; }
 
     void DragBy(int DX, int DY) override;
     void MouseUp(TMouseButton Button, int X, int Y) override;

@@ -128,12 +128,16 @@ void DrawScaleCaptions(TBitmap &Bitmap, const QStringList &Captions, bool Rotate
                     });
 }
 
-void FillOutsideEllipse(const TRect &R, TCanvas &Canvas) {
-    Canvas.Brush.Color = VexCornerKeyColor;
+TRegion OutsideEllipse(const TRect &R) {
     TRegion Corners;
     Corners.Combine(TRegion::CreateRect(R.Left, R.Top, R.Right, R.Bottom),
                     TRegion::CreateEllipse(R.Left, R.Top, R.Right, R.Bottom), RGN_XOR);
-    Canvas.FillRgn(Corners);
+    return Corners;
+}
+
+void FillOutsideEllipse(const TRect &R, TCanvas &Canvas) {
+    Canvas.Brush.Color = VexCornerKeyColor;
+    Canvas.FillRgn(OutsideEllipse(R));
 }
 
 void DrawTicks(TBitmap &Bitmap, int Length, int PenWidth, float Radius, int Count, float StartAngle,

@@ -47,6 +47,8 @@ VEX_EXPORT void DrawScaleNumbers(TBitmap &Bitmap, int Count, const QString &Form
 VEX_EXPORT void DrawScaleCaptions(TBitmap &Bitmap, const QStringList &Captions, bool Rotated,
                                   float StartAngle, float EndAngle, float Radius, float TextAngle);
 
+// The corners of R outside its inscribed ellipse.
+VEX_EXPORT TRegion OutsideEllipse(const TRect &R);
 // Fills the corners of R outside its inscribed ellipse with VexCornerKeyColor (the canvas's
 // brush keeps that colour).
 VEX_EXPORT void FillOutsideEllipse(const TRect &R, TCanvas &Canvas);

@@ -1,6 +1,5 @@
 #include "controls/VexGauge.h"
 
-#include <QDial>
 #include <QImage>
 #include <QWidget>
 #include <benchmark/benchmark.h>
@@ -38,24 +37,9 @@ void BM_GaugeRenderBackground(benchmark::State &State) {
         Bench.Gauge.SetTickColor(Color);
     }
 }
-
-// Qt's own dial of the same size, painted the same way: the yardstick for a frame.
-void BM_QDialPaint(benchmark::State &State) {
-    const int Size = int(State.range(0));
-    QDial Dial;
-    Dial.resize(Size, Size);
-    Dial.setNotchesVisible(true);
-    QImage Target(Size, Size, QImage::Format_RGB32);
-    int Value = 0;
-    for (auto _ : State) {
-        Dial.setValue(Value++ % 100);
-        Dial.render(&Target);
-    }
-}
 } // namespace
 
 BENCHMARK(BM_GaugePaint)->Arg(161)->Arg(400)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GaugeRenderBackground)->Arg(161)->Arg(400)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_QDialPaint)->Arg(161)->Arg(400)->Unit(benchmark::kMicrosecond);
 
 } // namespace Vex

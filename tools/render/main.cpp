@@ -3,11 +3,13 @@
 //   VexRender [--frames N] [--columns C] OUT.png FILE...
 //   VexRender [--frames N] [--columns C] --SHEET-sheet OUT.png [FILE...]
 //
-// Sheets: --gauge-sheet (every face and needle outline), --lcd-matrix-sheet, --drum-sheet.
+// Sheets: --gauge-sheet (every face and needle outline), --knob-sheet, --lcd-matrix-sheet,
+// --drum-sheet.
 
 #include "ControlRenderer.h"
 #include "DrumSheet.h"
 #include "GaugeSheet.h"
+#include "KnobSheet.h"
 #include "LCDMatrixSheet.h"
 #include "platform/core/Errors.h"
 
@@ -27,6 +29,7 @@ struct TSheet {
 
 const TSheet KSheets[] = {
     {"--gauge-sheet", &AddGaugeSheet},
+    {"--knob-sheet", &AddKnobSheet},
     {"--lcd-matrix-sheet", &AddLCDMatrixSheet},
     {"--drum-sheet", &AddDrumSheet},
 };
