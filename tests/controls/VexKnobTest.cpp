@@ -145,7 +145,7 @@ TEST_F(Knob, KnobStandsInItsSquareWithTheShadowBelowRight) {
         for (int X = 0; X < 61; ++X)
             ASSERT_EQ(Composite.pixel(X, Y) == Key, Corners.Pixel(X, Y) == VexCornerKeyColor)
                 << X << "," << Y;
-    EXPECT_EQ(Extent(Shown, clWhite), QRect(QPoint(19, 20), QPoint(79, 79)));
+    EXPECT_EQ(Extent(Shown, clWhite), QRect(QPoint(19, 19), QPoint(79, 79)));
     EXPECT_EQ(Shown.pixel(50, 50), qRgb(255, 0, 0));
 
     // The drop shadow halves the double-size background in the knob's ellipse moved by 30 % of
