@@ -126,6 +126,7 @@ void TVexDBLabel::RestartAnimation() {
     FDelayLeft = FDelay;
     UpdateLayout();
     FFramesLeft = FLongest;
+    WakeFrameTimer();
     update();
 }
 

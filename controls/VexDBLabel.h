@@ -105,6 +105,8 @@ public:
     int LineTop(int Line) const;
 
 protected:
+    // The animation counts painted frames: it waits for frames only while it can be painted.
+    bool Animating() const override { return (FFramesLeft != 0 || FDelayLeft > 0) && isVisible(); }
     void Loaded() override;
     void DataChange(QObject *Sender) override;
     void Paint(TCanvas &Canvas) override;

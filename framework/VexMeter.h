@@ -51,6 +51,14 @@ protected:
     virtual void AnimationStep();
     // The value the spring pulls toward: Float, whole-numbered when Indexed.
     float Target() const;
+    // In motion: the displayed value differs from the target and the spring can move it.
+    bool Animating() const override;
+    // Asks for the paint of a moved needle; a hidden meter asks for none. Descendants that know
+    // what a frame changes invalidate only that.
+    virtual void InvalidateFrame();
+    // Asks for the paint that shows a new target: the coming frame paints it when the needle
+    // moves; otherwise it is painted at once.
+    void InvalidateValue();
     void RaiseChanging();
 
     void DragBy(int DX, int DY) override;
