@@ -214,6 +214,8 @@ void TVexGauge::SaveBufferToFile(const QString &FileName) const {
 }
 
 void TVexGauge::RenderBackground() {
+    // Every change of size, ratio or property ends here: the needles follow at the next paint.
+    FNeedlesBuilt = false;
     if (!FReady || FFace.Empty() || !parentWidget()) {
         update();
         return;
@@ -341,6 +343,10 @@ void TVexGauge::BuildArrow(TPoint Offset, std::vector<TPoint> &Points) {
 }
 
 QRect TVexGauge::BuildNeedles() {
+    if (FNeedlesBuilt && FNeedlesValue == FDisplayValue)
+        return FNeedlesRect;
+    FNeedlesBuilt = true;
+    FNeedlesValue = FDisplayValue;
     const float Span = Max() - Min();
     FArrowAngle =
         180 - FGaugeMinAngle - (FDisplayValue - Min()) * ((FGaugeMaxAngle - FGaugeMinAngle) / Span);
@@ -356,11 +362,13 @@ QRect TVexGauge::BuildNeedles() {
             Right = std::max(Right, P.X);
             Bottom = std::max(Bottom, P.Y);
         }
-    if (Left > Right)
-        return {};
     // In control pixels, with a pixel to spare for the outline's pen and the rounding.
-    return QRect(QPoint(int(std::floor(Left / Ratio)) - 1, int(std::floor(Top / Ratio)) - 1),
-                 QPoint(int(std::ceil(Right / Ratio)) + 1, int(std::ceil(Bottom / Ratio)) + 1));
+    FNeedlesRect =
+        Left > Right
+            ? QRect()
+            : QRect(QPoint(int(std::floor(Left / Ratio)) - 1, int(std::floor(Top / Ratio)) - 1),
+                    QPoint(int(std::ceil(Right / Ratio)) + 1, int(std::ceil(Bottom / Ratio)) + 1));
+    return FNeedlesRect;
 }
 
 QRect TVexGauge::ValueTextRect() const {
@@ -439,15 +447,22 @@ void TVexGauge::Paint(TCanvas &Canvas) {
     QPainter &P = Canvas.Painter();
     P.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QImage &Screen = ScreenImage();
-    DrawDeviceImage(P, Screen);
-
+    // A paint well inside the round outline copies the opaque picture, the quickest draw.
     const qreal Ratio = PixelRatio();
+    const QRect Painted = PaintRect();
+    const auto Device = [Ratio](QPoint Q) {
+        return Point(Round(Q.x() * Ratio), Round(Q.y() * Ratio));
+    };
+    const TPoint PaintedCorners[] = {Device(Painted.topLeft()), Device(Painted.topRight()),
+                                     Device(Painted.bottomLeft()), Device(Painted.bottomRight())};
+    DrawDeviceImage(P, std::all_of(std::begin(PaintedCorners), std::end(PaintedCorners),
+                                   [this](TPoint D) { return WellInsideOutline(D); })
+                           ? FBuffer->Image()
+                           : Screen);
+
     if (!FValueImage.isNull()) {
         const QRect Text(FValueImageOrigin + QPoint(FValueMargin, FValueMargin),
                          QSize(FValueTextWidth, FValueMargin));
-        const auto Device = [Ratio](QPoint Q) {
-            return Point(Round(Q.x() * Ratio), Round(Q.y() * Ratio));
-        };
         const TPoint Corners[] = {Device(Text.topLeft()), Device(Text.topRight()),
                                   Device(Text.bottomLeft()), Device(Text.bottomRight())};
         ClipUnlessInside(Corners, P);

@@ -219,8 +219,8 @@ private:
     // font or the pixel ratio change. Returns the area it covers, old and new.
     QRect UpdateValueText();
     QRect ValueTextRect() const;
-    // The shadow and the needle at the displayed value, in device pixels; returns the control-
-    // pixel area they cover.
+    // The shadow and the needle at the displayed value, in device pixels, built again only when
+    // that value or the background changed; returns the control-pixel area they cover.
     QRect BuildNeedles();
     // The needle outline turned to the needle's angle and moved to the pivot plus Offset (device
     // pixels) into Points.
@@ -249,6 +249,10 @@ private:
     QPoint FValueImageOrigin;
     int FValueTextWidth = 0;
     int FValueMargin = 0;
+    // The needles as last built, for the displayed value they were built for.
+    bool FNeedlesBuilt = false;
+    float FNeedlesValue = 0;
+    QRect FNeedlesRect;
     // Control-pixel areas of what the last paint drew and what the next frame must repaint.
     QRect FPaintedNeedles;
     QRect FPendingDirty;

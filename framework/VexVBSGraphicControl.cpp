@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QMetaMethod>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -110,6 +111,7 @@ bool TVexVBSGraphicControl::FollowPixelRatio() {
 void TVexVBSGraphicControl::paintEvent(QPaintEvent *Event) {
     if (FollowPixelRatio())
         PixelRatioChanged();
+    FPaintRect = Event->rect();
     TVexGraphicControl::paintEvent(Event);
 }
 

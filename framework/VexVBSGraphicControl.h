@@ -98,6 +98,10 @@ protected:
     // Runs before the paint that found the new ratio, with PixelRatio() already the new one.
     virtual void PixelRatioChanged() {}
 
+    // The area, in control pixels, that the current paint covers: the rest of the control is
+    // on screen already.
+    const QRect &PaintRect() const { return FPaintRect; }
+
     void paintEvent(QPaintEvent *Event) override;
     bool event(QEvent *Event) override;
     void connectNotify(const QMetaMethod &Signal) override;
@@ -113,6 +117,7 @@ private:
     std::vector<TBitmap *> FResizeList;
     bool FSubscribed = false;
     qreal FPixelRatio = 1;
+    QRect FPaintRect;
 };
 
 } // namespace Vex
