@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <cmath>
+#include <utility>
 
 namespace Vex {
 
@@ -37,8 +38,10 @@ void TVexMeter::SetFloat(float Value) {
 
 void TVexMeter::InvalidateValue() {
     // One paint per frame: the frame that starts the motion shows the new target too.
-    if (Animating() && WakeFrameTimer())
+    if (Animating() && WakeFrameTimer()) {
+        FValuePending = true;
         return;
+    }
     update();
 }
 
@@ -120,11 +123,12 @@ void TVexMeter::AnimationStep() {
 
 void TVexMeter::FrameTick() {
     TVexVBSGraphicControlDA::FrameTick();
-    if (FDisplayValue == Target())
-        return;
     const float Shown = FDisplayValue;
-    AnimationStep();
-    if (FDisplayValue != Shown)
+    if (FDisplayValue != Target())
+        AnimationStep();
+    // At rest nothing is asked for. The frame shows a new target even when the step moved the
+    // needle by nothing.
+    if (FDisplayValue != Shown || std::exchange(FValuePending, false))
         InvalidateFrame();
 }
 

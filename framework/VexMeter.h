@@ -70,6 +70,8 @@ protected:
 
     float FDisplayValue = 0;
     bool FWritingData = false;
+    // A new target waits for the coming frame to be painted.
+    bool FValuePending = false;
 
 private:
     bool FIndexed = false;
