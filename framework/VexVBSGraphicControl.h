@@ -65,9 +65,10 @@ protected:
     // Adds a surface that follows the control's size, like FBuffer.
     void AddResizedBitmap(TBitmap *Bitmap) { FResizeList.push_back(Bitmap); }
 
-    // True while the control is in motion and wants the frames that move it. Descendants that
-    // animate override it; a control at rest must answer false, or the timer keeps waking.
-    virtual bool Animating() const { return false; }
+    // True while the control is in motion and wants the frames that move it. A control that
+    // subscribes is taken to want every frame unless it says when it rests: descendants that
+    // know override it, answer false at rest, and call WakeFrameTimer when a motion starts.
+    virtual bool Animating() const { return true; }
     // Starts the frame timer for an animation that has just begun. Returns whether a frame will
     // come (the control is subscribed to a live timer and has a parent): when not, the caller
     // repaints at once instead of waiting for one.

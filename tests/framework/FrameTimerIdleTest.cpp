@@ -56,13 +56,13 @@ TEST(FrameTimerIdle, SleepsAtRestAndWakesOnAValueChange) {
 
 TEST(FrameTimerIdle, AConnectedOnVBSHandlerKeepsTheBeat) {
     QWidget Form;
-    TVexVBSGraphicControl C(&Form);
-    C.EnableFrameTimer(true);
+    TVexMeter C(&Form); // at rest
     Ticks(1);
     EXPECT_FALSE(Timer()->isActive());
     int Frames = 0;
     const QMetaObject::Connection Handler =
         QObject::connect(&C, &TVexVBSGraphicControl::OnVBS, [&] { ++Frames; });
+    ASSERT_EQ(C.DisplayValue(), C.Float());
     EXPECT_TRUE(Timer()->isActive());
     Ticks(50);
     EXPECT_EQ(Frames, 50);
@@ -117,6 +117,15 @@ TEST(FrameTimerIdle, ARestingMeterAsksForNoPaintAndAMovingOneForOnePerFrame) {
         QApplication::processEvents();
     }
     EXPECT_EQ(Counter.Paints, 3);
+}
+
+TEST(FrameTimerIdle, AControlThatDoesNotSayWhenItRestsKeepsTicking) {
+    QWidget Form;
+    TVexVBSGraphicControl C(&Form);
+    C.EnableFrameTimer(true);
+    EXPECT_TRUE(C.NeedsFrames());
+    Ticks(3);
+    EXPECT_TRUE(Timer()->isActive());
 }
 
 } // namespace Vex
