@@ -9,9 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <numbers>
-#include <vector>
 
 namespace Vex {
 

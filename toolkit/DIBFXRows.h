@@ -112,7 +112,7 @@ private:
         FNextWord = 0;
     }
 
-    alignas(32) uint32_t FWords[BlockWords];
+    alignas(32) uint32_t FWords[BlockWords] = {};
     int FNextWord = BlockWords;
     int FNextDraw = 0;
 };
