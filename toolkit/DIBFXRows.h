@@ -1,9 +1,10 @@
 #pragma once
 // The engines behind DIBFX's per-frame routines: halving, lighting, turning and grain, each run
-// over whole rows in fixed blocks of pixels with fixed-point arithmetic, so that the compiler turns
-// every block into vector instructions. They work on planes (a pointer, a stride and a size) rather
-// than on bitmaps, so that any row layout can be checked against the plain loops of
-// DIBFXReference, which define their output byte for byte.
+// over whole rows in fixed blocks of pixels with integer arithmetic and no branch inside a block,
+// so that the compiler turns every block into vector instructions (turning, which copies single
+// pixels from scattered places, into unrolled copies). They work on planes (a pointer, a stride
+// and a size) rather than on bitmaps, so that any row layout can be checked against the plain
+// loops of DIBFXReference, which define their output byte for byte.
 
 #include "platform/core/Types.h"
 #include "platform/core/VexExport.h"
@@ -55,7 +56,8 @@ public:
     // Seeded by two draws of the process-wide generator, so a seeded run repeats its grain.
     static TGrainRandom FromProcessRandom();
 
-    // The next draw scaled to 0 .. N - 1 (0 for N <= 0): (draw * N) >> 16.
+    // The next draw scaled to 0 .. N - 1 (0 for N <= 0): (draw * N) >> 16. Above 65536, N's
+    // range is still covered evenly, but by 65536 of its values only.
     int Random(int N) {
         if (FNextWord == BlockWords)
             Refill();
