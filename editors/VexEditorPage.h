@@ -102,6 +102,14 @@ protected:
                           float Max);
     TVexButton *AddCheckBox(QWidget *Tab, const QString &Name, const QString &Caption);
     TVexButton *AddButton(QWidget *Tab, const QString &Name, const QString &Caption);
+    // A button whose click runs the page's Handler.
+    template <typename TPage>
+    TVexButton *AddButton(QWidget *Tab, const char *Name, const char *Caption,
+                          void (TPage::*Handler)()) {
+        TVexButton *Button = AddButton(Tab, QLatin1String(Name), QLatin1String(Caption));
+        connect(Button, &TVexButton::OnClick, static_cast<TPage *>(this), Handler);
+        return Button;
+    }
     QLineEdit *AddEdit(QWidget *Tab, const QString &Name, const QString &Caption);
     TVexEditorPanel *AddColorPanel(QWidget *Tab, const QString &Name, const QString &Caption);
     TVexEditorPanel *AddFontPanel(QWidget *Tab, const QString &Name, const QString &Caption);

@@ -157,24 +157,20 @@ void TfrmVexGaugeCE::BuildExtra() {
     editName = AddEdit(Tab, QStringLiteral("editName"), QStringLiteral("Component name"));
     BindNameEdit(editName);
     AddHeading(Tab, QStringLiteral("Properties"));
-    const auto Button = [&](const char *Name, const char *Caption,
-                            void (TfrmVexGaugeCE::*Handler)()) {
-        TVexButton *B = AddButton(Tab, QLatin1String(Name), QLatin1String(Caption));
-        connect(B, &TVexButton::OnClick, this, Handler);
-        return B;
-    };
-    ubWriteProperties = Button("ubWriteProperties", "Write properties to file",
-                               &TfrmVexGaugeCE::ubWritePropertiesClick);
+    ubWriteProperties = AddButton(Tab, "ubWriteProperties", "Write properties to file",
+                                  &TfrmVexGaugeCE::ubWritePropertiesClick);
     ubWriteProperties->SetHint(QStringLiteral("Writes the gauge's file while designing; "
                                               "\"Save to file...\" does so at any time"));
     ubWriteProperties->SetShowHint(true);
-    ubReadProperties = Button("ubReadProperties", "Read properties from file",
-                              &TfrmVexGaugeCE::ubReadPropertiesClick);
-    ubSaveToFile = Button("ubSaveToFile", "Save to file...", &TfrmVexGaugeCE::ubSaveToFileClick);
+    ubReadProperties = AddButton(Tab, "ubReadProperties", "Read properties from file",
+                                 &TfrmVexGaugeCE::ubReadPropertiesClick);
+    ubSaveToFile =
+        AddButton(Tab, "ubSaveToFile", "Save to file...", &TfrmVexGaugeCE::ubSaveToFileClick);
     AddHeading(Tab, QStringLiteral("Background graphics"));
-    ubOpenBackground =
-        Button("ubOpenBackground", "Open background image", &TfrmVexGaugeCE::ubOpenBackgroundClick);
-    ubSaveImage = Button("ubSaveImage", "Save image to file", &TfrmVexGaugeCE::ubSaveImageClick);
+    ubOpenBackground = AddButton(Tab, "ubOpenBackground", "Open background image",
+                                 &TfrmVexGaugeCE::ubOpenBackgroundClick);
+    ubSaveImage =
+        AddButton(Tab, "ubSaveImage", "Save image to file", &TfrmVexGaugeCE::ubSaveImageClick);
 }
 
 void TfrmVexGaugeCE::SetEditingGauge(TVexGauge *Gauge) {

@@ -181,20 +181,15 @@ void TfrmVexKnobCE::BuildGeneral() {
 
     NextColumn(Tab);
     AddHeading(Tab, QStringLiteral("Properties"));
-    const auto Button = [&](const char *Name, const char *Caption,
-                            void (TfrmVexKnobCE::*Handler)()) {
-        TVexButton *B = AddButton(Tab, QLatin1String(Name), QLatin1String(Caption));
-        connect(B, &TVexButton::OnClick, this, Handler);
-        return B;
-    };
-    ubReadProperties = Button("ubReadProperties", "Read properties from file",
-                              &TfrmVexKnobCE::ubReadPropertiesClick);
-    ubWriteProperties = Button("ubWriteProperties", "Write properties to file",
-                               &TfrmVexKnobCE::ubWritePropertiesClick);
+    ubReadProperties = AddButton(Tab, "ubReadProperties", "Read properties from file",
+                                 &TfrmVexKnobCE::ubReadPropertiesClick);
+    ubWriteProperties = AddButton(Tab, "ubWriteProperties", "Write properties to file",
+                                  &TfrmVexKnobCE::ubWritePropertiesClick);
     ubWriteProperties->SetHint(QStringLiteral("Writes the knob's file while designing; "
                                               "\"Save to file...\" does so at any time"));
     ubWriteProperties->SetShowHint(true);
-    ubSaveToFile = Button("ubSaveToFile", "Save to file...", &TfrmVexKnobCE::ubSaveToFileClick);
+    ubSaveToFile =
+        AddButton(Tab, "ubSaveToFile", "Save to file...", &TfrmVexKnobCE::ubSaveToFileClick);
 }
 
 void TfrmVexKnobCE::FSetEditingComponent(TVexKnob *Knob) {
