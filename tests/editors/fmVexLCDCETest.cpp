@@ -190,16 +190,15 @@ TEST_F(LCDPage, ListsTheNumericFieldsAndBindsTheChosenOne) {
     Other.SetDatabase(Db.Database());
     Db.Exec("CREATE TABLE gauges (Id INTEGER PRIMARY KEY, Reading REAL, Note TEXT, Count INT)");
     Other.SetTableName(QStringLiteral("gauges"));
-    auto *Gauges = new TVexDataSource(QCoreApplication::instance());
+    const std::unique_ptr<TVexDataSource> Gauges(new TVexDataSource(QCoreApplication::instance()));
     Gauges->setObjectName(QStringLiteral("dsGauges"));
     Gauges->SetDataSet(&Other);
     Page->LoadInputs();
     ASSERT_EQ(Page->lvDataSource->count(), 2);
     Page->lvDataSource->setCurrentRow(1);
-    EXPECT_EQ(L->DataSource(), Gauges);
+    EXPECT_EQ(L->DataSource(), Gauges.get());
     EXPECT_EQ(Rows(Page->lvDataFields),
               QStringList({"Id ftInteger", "Reading ftFloat", "Count ftInteger"}));
-    delete Gauges;
 }
 
 TEST_F(LCDPage, LaysOutTidily) {
