@@ -180,6 +180,7 @@ TVexEditorPage *OpenKnob(QWidget &Form) {
     auto *Knob = new TVexKnob(&Form);
     Knob->setObjectName(QStringLiteral("VexKnob2"));
     Knob->SetBounds(KFormMargin, KFormMargin, 148, 148);
+    Knob->SetKnobSize(90);
     Knob->SetKnobSurfaceType(kstSmooth);
     Knob->SetKnobColor(0xB0);
     Knob->SetContrast(113);
@@ -187,18 +188,26 @@ TVexEditorPage *OpenKnob(QWidget &Form) {
     Knob->SetMax(9);
     Knob->SetMinAngle(-90);
     Knob->SetMaxAngle(235);
+    Knob->SetMouseInputType(TVexGraphicControl::mitDragXY);
     Knob->SetTickType(itTriangle);
+    Knob->SetTickRadius(83);
+    Knob->SetTickCount(1);
+    Knob->SetTickLen(6);
+    Knob->SetTickWidth(4);
     Knob->SetTickColor(clWhite);
     Knob->SetIndicatorType(itTriangle);
     Knob->SetIndicatorLocation(ilOnBackground);
+    Knob->SetIndicatorRadius(100);
+    Knob->SetIndicatorLength(-12);
     Knob->SetScaleType(stKnobRot0);
     Knob->SetScaleItemCount(10);
+    Knob->SetScaleRadius(68);
     TFont Font = Knob->ScaleFont();
     Font.Height = -24;
     Font.Style = fsBold;
     Font.Color = clWhite;
     Knob->SetScaleFont(Font);
-    Knob->SetFloat(3);
+    Knob->SetFloat(4);
     auto *Page = new TfrmVexKnobCE;
     Page->FSetEditingComponent(Knob);
     return Page;
@@ -250,9 +259,8 @@ const std::vector<TSubject> &Subjects() {
          {180, 423},
          OpenKnob,
          {{Choose("lvKnobSurfaceType", kstMetal2), Slide("utbBevelWidth", 6)},
-          {Type("memoCaptions", "Off\nLow\nMid\nHigh"), ClickOn("ubIndexed"),
-           Choose("lbScaleType", stBackHorizontal)},
-          {PickColor("pnlTickColor", RGB(255, 210, 0)), Slide("utbTickRadius", 95)},
+          {Type("memoCaptions", "Off\nLow\nMid\nHigh"), ClickOn("ubIndexed")},
+          {PickColor("pnlTickColor", RGB(255, 210, 0)), Slide("utbTickLength", 14)},
           {PickColor("pnlIndicatorColor", RGB(230, 40, 40)),
            Choose("lbIndicatorType", itRectangle)},
           {Slide("tbSluggishness", 40)}}},
