@@ -80,6 +80,9 @@ protected:
     qreal RenderScale(bool Supersampled = true) const;
     // Whether a double-size rendering is to be halved: only below ratio 2.
     bool HalvesRendering() const { return FPixelRatio < 2; }
+    // A length given in pixels of the double-size rendering of an ordinary screen, in rendering
+    // pixels at RenderScale(): unchanged at ratios 1 and 2, rounded otherwise.
+    int FromDoubleSize(int DoubleSizePixels) const;
     // The control's size, or a size in control pixels, in device pixels, rounded up so that the
     // surface covers the control.
     QSize DeviceSize() const { return DeviceSize(Width(), Height()); }
