@@ -165,8 +165,9 @@ protected:
     void Paint(TCanvas &Canvas) override;
     void DataChange(QObject *Sender) override;
     void PixelRatioChanged() override;
-    // Rolling toward Position and shown: the frames that move the drum are wanted.
-    bool Animating() const override { return !FSettled && isVisible(); }
+    // Rolling toward Position: the frames that move the drum are wanted. A hidden drum keeps
+    // rolling, without paints, so that it shows where it has got to when it is shown again.
+    bool Animating() const override { return !FSettled; }
 
     // The steps of a rendering: the flat drum (the scale of labels and ticks on white, the
     // indicator band, the edge shading), then the bend, the reduction and the copy into the
