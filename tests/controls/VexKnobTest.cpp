@@ -41,6 +41,24 @@ QStringList StoredValues(const QObject &O) {
     return Values;
 }
 
+// Counts the events of one type a widget receives while it lives.
+class TEventCounter : public QObject {
+public:
+    TEventCounter(QWidget &W, QEvent::Type Type, int &Count) : FType(Type), FCount(Count) {
+        W.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *Event) override {
+        FCount += Event->type() == FType;
+        return false;
+    }
+
+private:
+    QEvent::Type FType;
+    int &FCount;
+};
+
 void Key(QWidget &W, int Code) {
     QKeyEvent Event(QEvent::KeyPress, Code, Qt::NoModifier);
     QCoreApplication::sendEvent(&W, &Event);
@@ -344,6 +362,45 @@ TEST_F(Knob, GripFaceIsRedrawnAsTheKnobTurns) {
     EXPECT_EQ(MaskEvents, 2);
     EXPECT_NE(K.KnobBitmap().Image(), AtZero);
     EXPECT_EQ(AlphaRenders, 1);
+}
+
+TEST_F(Knob, ARestingKnobWantsNoFramesAndNoPaints) {
+    int Paints = 0;
+    TEventCounter Counter(K, QEvent::Paint, Paints);
+    // Events until every paint asked for has come (the first paint renders and asks for one).
+    const auto Flush = [] {
+        for (int I = 0; I < 4; ++I)
+            QCoreApplication::processEvents();
+    };
+    Form.show();
+    Flush();
+    ASSERT_TRUE(K.Rendered());
+    TVexVBlankTimer *Timer = TVexVBlankTimer::Instance();
+    Timer->start();
+    Timer->Tick();
+    EXPECT_FALSE(Timer->isActive());
+    const int AtRest = Paints;
+    Ticks(5);
+    Flush();
+    EXPECT_EQ(Paints, AtRest);
+
+    // A turn wakes the timer, paints its frames and lets it sleep once the knob stands still.
+    K.SetFloat(50);
+    EXPECT_TRUE(Timer->isActive());
+    int Frames = 0;
+    while (Timer->isActive() && Frames < 5000) {
+        Timer->Tick();
+        QCoreApplication::processEvents();
+        ++Frames;
+    }
+    Flush();
+    EXPECT_EQ(K.DisplayValue(), 50.0f);
+    EXPECT_GT(Paints - AtRest, 20);
+    EXPECT_LE(Paints - AtRest, Frames);
+    const int Turned = Paints;
+    Ticks(5);
+    Flush();
+    EXPECT_EQ(Paints, Turned);
 }
 
 TEST_F(Knob, KeysTurnTheKnobLikeTheMouse) {
