@@ -43,15 +43,18 @@ struct Drum : ::testing::Test {
     QWidget Form;
     TProbeDrum D{&Form};
 
-    // Frames come from the tests alone: the application's frame timer would add its own
-    // whenever events are processed.
+    // Frames come from the tests alone: the application's frame timer, which a new Position
+    // wakes, would add its own whenever events are processed. Its beat is put out of reach
+    // for the test.
     void SetUp() override {
-        if (TVexVBlankTimer *Timer = TVexVBlankTimer::Find())
-            Timer->stop();
+        TVexVBlankTimer *Timer = TVexVBlankTimer::Instance();
+        Timer->stop();
+        Timer->setInterval(24 * 3600 * 1000);
     }
     void TearDown() override {
-        if (TVexVBlankTimer *Timer = TVexVBlankTimer::Find())
-            Timer->start();
+        TVexVBlankTimer *Timer = TVexVBlankTimer::Instance();
+        Timer->stop();
+        Timer->setInterval(TVexVBlankTimer::IntervalMs);
     }
 
     // Runs Count frame ticks; returns on how many of them a paint was asked for.
