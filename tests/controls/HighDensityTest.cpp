@@ -1,8 +1,8 @@
+#include "controls/KnobTestUtil.h"
 #include "controls/VexButton.h"
 #include "controls/VexCylinderGauge.h"
 #include "controls/VexDBLabel.h"
 #include "controls/VexGauge.h"
-#include "controls/VexKnob.h"
 #include "controls/VexLCD.h"
 #include "controls/VexMatrix.h"
 #include "framework/FrameworkTestUtil.h"
@@ -138,16 +138,7 @@ TEST(HighDensity, AKnobDrawsItsDoubleSizePicturesAsTheScreenPicture) {
     int AlphaRenders = 0, BackgroundRenders = 0;
     QObject::connect(&K, &TVexKnob::OnAfterRenderAlpha, [&] { ++AlphaRenders; });
     QObject::connect(&K, &TVexKnob::OnAfterRenderBackground, [&] { ++BackgroundRenders; });
-    // A flat red knob on white, nothing else drawn.
-    K.SetColor(clWhite);
-    K.SetKnobColor(clRed);
-    K.SetKnobSurfaceType(kstNone);
-    K.SetGranularityType(gtNone);
-    K.SetIndicatorType(itNone);
-    K.SetScaleType(stNone);
-    K.SetBevelWidth(0);
-    K.SetShadowX(0);
-    K.SetShadowY(0);
+    MakePlainKnob(K, clRed);
     const QImage First = Grab(K);
     EXPECT_EQ(BackgroundRenders, 1);
     // Face, shading map and composite at the double size of a 100-pixel knob, none halved; the

@@ -1,6 +1,7 @@
 #include "controls/VexKnob.h"
 
 #include "TestDatabase.h"
+#include "controls/KnobTestUtil.h"
 #include "framework/FrameworkTestUtil.h"
 #include "platform/core/Component.h"
 #include "platform/core/Maths.h"
@@ -91,18 +92,7 @@ struct Knob : ::testing::Test {
         Paint();
         return K.Rotation();
     }
-    // A plain knob: a flat face of Color on a white page, nothing else drawn.
-    void MakePlain(TColor Color) {
-        K.SetColor(clWhite);
-        K.SetKnobColor(Color);
-        K.SetKnobSurfaceType(kstNone);
-        K.SetGranularityType(gtNone);
-        K.SetIndicatorType(itNone);
-        K.SetScaleType(stNone);
-        K.SetBevelWidth(0);
-        K.SetShadowX(0);
-        K.SetShadowY(0);
-    }
+    void MakePlain(TColor Color) { MakePlainKnob(K, Color); }
 };
 } // namespace
 
