@@ -1,6 +1,7 @@
 #pragma once
-// The buffered control: owns the off-screen surface FBuffer, always the control's size, into
-// which descendants render, and receives the shared frame tick once subscribed.
+// The buffered control: owns the off-screen surface FBuffer, which follows the control's size
+// (descendants that draw at the screen's resolution size it in device pixels), into which
+// descendants render, and receives the shared frame tick once subscribed.
 //
 // Frames cost nothing at rest: the shared timer runs only while a subscribed control needs
 // frames (Animating, or a handler connected to OnVBS). A control whose animation starts calls
