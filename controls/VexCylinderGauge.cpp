@@ -79,16 +79,20 @@ TVexCylinderGauge::TVexCylinderGauge(QWidget *Parent)
 
 TVexCylinderGauge::~TVexCylinderGauge() = default;
 
-QSize TVexCylinderGauge::DrumSize(int Width, int Height) {
-    return {2 * std::max(Width, 0), Round(2.0 * std::max(Height, 0) * 1.414)};
+QSize TVexCylinderGauge::DrumSize(int Width, int Height, int Factor) {
+    return {Factor * std::max(Width, 0), Round(double(Factor) * std::max(Height, 0) * 1.414)};
 }
 
 void TVexCylinderGauge::SetFont(const TFont &Value) {
     FFont = Value;
-    FDrumFont = FFont.Doubled();
+    UpdateDrumFont();
+    RedrawDrum();
+}
+
+void TVexCylinderGauge::UpdateDrumFont() {
+    FDrumFont = ScaledFont(FFont, RenderScale());
     FDrum->Canvas().Font = FDrumFont;
     FLabelOffset = FDrum->Canvas().TextHeight(QStringLiteral("0")) / 2;
-    RedrawDrum();
 }
 
 void TVexCylinderGauge::SetStabilizeTime(float Value) {
@@ -108,10 +112,17 @@ void TVexCylinderGauge::SetSluggishness(float Value) {
 void TVexCylinderGauge::SetPosition(float Value) {
     if (!std::isfinite(Value))
         return;
+    const bool Moved = Value != FPosition;
     FPosition = Value;
     if (IsDesigning()) {
         FDisplayValue = -Value;
         RedrawDrum();
+        return;
+    }
+    // A motion starts: the frames that roll the drum are wanted from now on.
+    if (Moved && !(std::fabs(FPosition + FDisplayValue) < KArrived)) {
+        FSettled = false;
+        WakeFrameTimer();
     }
 }
 
@@ -195,12 +206,25 @@ void TVexCylinderGauge::SetTickWidth(int Value) {
 
 void TVexCylinderGauge::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     TVexVBSGraphicControlDA::SetBounds(ALeft, ATop, AWidth, AHeight);
-    const QSize Size = DrumSize(Width(), Height());
+    SizeSurfaces();
+    if (Width() > 0 && Height() > 0)
+        RedrawDrum();
+}
+
+void TVexCylinderGauge::SizeSurfaces() {
+    // The screen's pixels, drawn at twice their number and halved below ratio 2.
+    const QSize Device = DeviceSize();
+    const QSize Size = DrumSize(Device.width(), Device.height(), HalvesRendering() ? 2 : 1);
     // A drum too large for a surface is left without area rather than at a stale size.
     if (!FDrum->SetSize(Size.width(), Size.height()))
         FDrum->SetSize(0, 0);
-    if (Width() > 0 && Height() > 0)
-        RedrawDrum();
+    FBuffer->SetSize(Device.width(), Device.height());
+}
+
+void TVexCylinderGauge::PixelRatioChanged() {
+    SizeSurfaces();
+    UpdateDrumFont();
+    RedrawDrum();
 }
 
 void TVexCylinderGauge::Loaded() {
@@ -254,6 +278,7 @@ void TVexCylinderGauge::RollStep() {
 
 void TVexCylinderGauge::RedrawDrum() {
     FStamps.clear();
+    FRendered = false;
     if ((IsLoading() && !IsDesigning()) || FDrum->Empty())
         return;
     RenderDrum();
@@ -262,8 +287,10 @@ void TVexCylinderGauge::RedrawDrum() {
 
 void TVexCylinderGauge::Paint(TCanvas &Canvas) {
     TVexVBSGraphicControlDA::Paint(Canvas);
-    RenderDrum();
-    Canvas.Draw(0, 0, *FBuffer);
+    // Nothing to draw again when neither the shown value nor anything else changed since.
+    if (!FRendered || FDisplayValue != FRenderedValue)
+        RenderDrum();
+    DrawDeviceImage(Canvas.Painter(), FBuffer->Image());
     if (IsDesigning())
         DrawDesignOutline(Canvas);
 }
@@ -275,9 +302,12 @@ void TVexCylinderGauge::RenderDrum() {
     FRendering = true;
     DrawFlatDrum();
     ProjectDrum();
-    HalveBitmap(*FDrum, false);
+    if (HalvesRendering())
+        HalveBitmap(*FDrum, false);
     FBuffer->Canvas().Draw(0, 0, *FDrum);
     FRendering = false;
+    FRendered = true;
+    FRenderedValue = FDisplayValue;
 }
 
 void TVexCylinderGauge::DrawFlatDrum() {
@@ -295,28 +325,31 @@ void TVexCylinderGauge::DrawScale() {
 
 void TVexCylinderGauge::LayOutScale() {
     const int Wd = FDrum->Width(), Hd = FDrum->Height();
-    const double PixelsPerUnit = double(FValueSpacing) / double(FStep);
-    FDrumOrigin = RoundWide(Height() + double(FDisplayValue) * PixelsPerUnit) +
-                  RoundWide(double(FMin) * PixelsPerUnit) + RoundWide(0.4 * Height());
+    // Rows of this drum per row of an ordinary screen's drum.
+    const double Units = RenderScale() / 2;
+    const int Spacing = FromDoubleSize(FValueSpacing);
+    const double PixelsPerUnit = double(Spacing) / double(FStep);
+    FDrumOrigin = RoundWide(Height() * Units + double(FDisplayValue) * PixelsPerUnit) +
+                  RoundWide(double(FMin) * PixelsPerUnit) + RoundWide(0.4 * Height() * Units);
 
     // Marks entirely below the drum cannot show; their rows are not worth keeping. Nor can the
     // characters of a label beyond the drum's width in pixels.
     FLabels.clear();
-    WalkScale(
-        FDrumOrigin, FValueSpacing, 1, FMin, FStep, FMax, Hd, [&](int64_t I, int64_t, double Row) {
-            if (Row - FLabelOffset < Hd)
-                FLabels.push_back({ClampToInt(RoundWide(Row)),
-                                   FormatFloat(FValueFormat, FMin + double(I) * FStep).left(Wd)});
-        });
+    WalkScale(FDrumOrigin, Spacing, 1, FMin, FStep, FMax, Hd, [&](int64_t I, int64_t, double Row) {
+        if (Row - FLabelOffset < Hd)
+            FLabels.push_back({ClampToInt(RoundWide(Row)),
+                               FormatFloat(FValueFormat, FMin + double(I) * FStep).left(Wd)});
+    });
     FTicks.clear();
     if (FTickLength <= 0)
         return;
     // With no tick intervals per label, only the labelled ticks are drawn.
     const int PerStep = std::max(FTicksPerValue, 1);
-    const int64_t Minor = std::min<int64_t>(FTickLength, Hd + Wd);
-    WalkScale(FDrumOrigin, FValueSpacing, PerStep, FMin, FStep, FMax, Hd,
+    const int64_t Minor = std::min<int64_t>(FromDoubleSize(FTickLength), Hd + Wd);
+    const int TickWidth = FromDoubleSize(FTickWidth);
+    WalkScale(FDrumOrigin, Spacing, PerStep, FMin, FStep, FMax, Hd,
               [&](int64_t, int64_t R, double Row) {
-                  if (Row - FTickWidth < Hd)
+                  if (Row - TickWidth < Hd)
                       FTicks.push_back({Round(Row), int(R == 0 ? 2 * Minor : Minor)});
               });
 }
@@ -324,7 +357,7 @@ void TVexCylinderGauge::LayOutScale() {
 void TVexCylinderGauge::DrawDrumValues() {
     for (const TDrumLabel &Label : FLabels)
         Stamp(
-            u'L' + Label.Text, FScaleMargin, Label.Y - FLabelOffset,
+            u'L' + Label.Text, FromDoubleSize(FScaleMargin), Label.Y - FLabelOffset,
             [&] {
                 // The text cell and the ink, which may stand out of it, around the top-left
                 // reference point.
@@ -348,7 +381,7 @@ void TVexCylinderGauge::DrawDrumValues() {
 void TVexCylinderGauge::DrawDrumTicks() {
     const int Wd = FDrum->Width(), Hd = FDrum->Height();
     // A pen wider than the drum's own size covers the drum all the same.
-    const int PenWidth = std::min(FTickWidth, 2 * (Wd + Hd) + 2);
+    const int PenWidth = std::min(FromDoubleSize(FTickWidth), 2 * (Wd + Hd) + 2);
     const TPen Pen{FTickColor, PenWidth, psSolid, pmCopy};
     for (const TDrumTick &Tick : FTicks) {
         // A tick reaching beyond the left edge ends where its cap can no longer be seen.
@@ -438,9 +471,10 @@ void TVexCylinderGauge::DrawDrumIndicator() {
     if (FIndicatorWidth <= 0)
         return;
     const int Wd = FDrum->Width(), Hd = FDrum->Height();
+    const int HalfBand = FromDoubleSize(FIndicatorWidth);
     const auto Row = [Hd](int64_t Y) { return int(std::clamp<int64_t>(Y, -1, Hd + 1)); };
-    const int Top = Row(int64_t(Hd / 2) - FIndicatorWidth);
-    const int Bottom = Row(int64_t(Hd / 2) + FIndicatorWidth);
+    const int Top = Row(int64_t(Hd / 2) - HalfBand);
+    const int Bottom = Row(int64_t(Hd / 2) + HalfBand);
     if (FIndicatorTransparent) {
         HalfTintRect(*FDrum, Rect(0, Top, Wd, Bottom + 1), FIndicatorColor);
         return;

@@ -1,13 +1,21 @@
 #pragma once
 // A drum counter: a vertical scale of numbers and ticks printed on a drum that rolls past a fixed
 // indicator band, seen through a narrow window. A new Position is not shown at once: a damped
-// second-order motion, one step per frame tick, rolls the drum to it. Each paint draws the drum
-// flat at twice the control's width on a surface 1.414 times twice its height, shades it dark
-// toward its upper and lower edges, bends it into a cylinder by a tangent-law remap of its rows
-// and reduces it 2 x 2 into the control's surface. Position can follow a numeric database field.
+// second-order motion, one step per frame tick, rolls the drum to it; the frame timer is woken
+// when a motion starts and sleeps once the drum has settled. Each paint after a change draws the
+// drum flat at twice the control's width on a surface 1.414 times twice its height, shades it
+// dark toward its upper and lower edges, bends it into a cylinder by a tangent-law remap of its
+// rows and reduces it 2 x 2 into the control's surface; a paint that finds nothing changed
+// shows the last picture. Position can follow a numeric database field.
+//
+// On a screen of pixel ratio above 1 the drum is drawn at twice the screen's resolution (halved
+// below ratio 2, as on ordinary screens) or, from ratio 2 up, at the screen's resolution
+// unhalved; at ratio 2 that is the very drum of an ordinary screen, shown without the reduction.
 //
 // Drum coordinates: rows of the flat drum surface, 0 at the top; the shown value sits near row
-// 1.4 * Height, larger values lower down, so the scale rolls upwards as the value rises.
+// 1.4 * Height, larger values lower down, so the scale rolls upwards as the value rises. The
+// lengths given in drum pixels (spacing, ticks, band, margin) are those of an ordinary screen's
+// drum, scaled with the drum.
 
 #include "framework/VexVBSGraphicControlDA.h"
 #include "platform/core/VexExport.h"
@@ -60,12 +68,12 @@ public:
     explicit TVexCylinderGauge(QWidget *Parent = nullptr);
     ~TVexCylinderGauge() override;
 
-    // The drum surface for a control of Width x Height: twice the width, and the height of the
-    // unrolled half-cylinder, 1.414 times twice the height. Every surface size of the gauge is
-    // derived here.
-    static QSize DrumSize(int Width, int Height);
+    // The drum surface for a picture of Width x Height pixels drawn Factor times as large: Factor
+    // times the width, and the height of the unrolled half-cylinder, 1.414 times Factor times
+    // the height. Every surface size of the gauge is derived here.
+    static QSize DrumSize(int Width, int Height, int Factor = 2);
 
-    // Copies Value; the drum font is Value at twice its point size.
+    // Copies Value; the drum font is Value at twice its point size (at the drum's scale).
     const TFont &Font() const { return FFont; }
     void SetFont(const TFont &Value);
     // Lowers the damping: 0 is critically damped, 150 overshoots, 200 swings without end.
@@ -156,6 +164,10 @@ protected:
     void Loaded() override;
     void Paint(TCanvas &Canvas) override;
     void DataChange(QObject *Sender) override;
+    void PixelRatioChanged() override;
+    // Rolling toward Position: the frames that move the drum are wanted. A hidden drum keeps
+    // rolling, without paints, so that it shows where it has got to when it is shown again.
+    bool Animating() const override { return !FSettled; }
 
     // The steps of a rendering: the flat drum (the scale of labels and ticks on white, the
     // indicator band, the edge shading), then the bend, the reduction and the copy into the
@@ -168,6 +180,10 @@ protected:
 private:
     // Renders and invalidates, unless loading (outside design) or the drum has no area.
     void RedrawDrum();
+    // Sizes the drum and the control's surface for the control's size and pixel ratio.
+    void SizeSurfaces();
+    // The drum font and the label offset for the font and the drum's scale.
+    void UpdateDrumFont();
     void RollStep();
     void LayOutScale();
     void DrawDrumValues();
@@ -203,6 +219,9 @@ private:
     TFont FDrumFont;
     int FLabelOffset = 0;
     bool FRendering = false;
+    // What the last rendering showed; a paint renders again only when that has changed.
+    bool FRendered = false;
+    float FRenderedValue = 0;
 
     float FStabilizeTime = 15;
     float FSluggishness = 5;

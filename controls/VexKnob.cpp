@@ -145,15 +145,21 @@ void TVexKnob::CanResize(int &NewWidth, int &NewHeight) {
 TVexKnob::TGeometry TVexKnob::Geometry() const {
     const double Exact = std::min(FKnobSize, MaxKnobSize) * 0.01 * Width();
     TGeometry G;
-    G.Scale = 2 * std::max(Width(), Height()) <= MaxSide ? 2 : 1;
+    G.Scale = RenderScale();
+    G.Halved = HalvesRendering();
+    if (G.Scale * std::max(Width(), Height()) > MaxSide) {
+        // Too large for the double size: the screen's own resolution.
+        G.Scale = PixelRatio();
+        G.Halved = false;
+    }
     G.Side = std::min(BoundedRound(Exact * G.Scale), MaxSide);
-    G.Diameter = G.Side == MaxSide ? MaxSide / G.Scale : Round(Exact);
+    G.Diameter = G.Side == MaxSide ? Round(MaxSide / G.Scale) : Round(Exact);
     G.Offset = (Width() - G.Diameter) / 2;
     return G;
 }
 
 void TVexKnob::Reduce(TBitmap &Bitmap, bool Shrink) const {
-    if (Geometry().Scale == 2)
+    if (Geometry().Halved)
         HalveBitmap(Bitmap, Shrink);
 }
 
@@ -182,6 +188,13 @@ void TVexKnob::Loaded() {
 void TVexKnob::EndUpdate() {
     TVexAngularMeter::EndUpdate();
     RenderBackground();
+}
+
+void TVexKnob::PixelRatioChanged() {
+    // Every picture is drawn at the screen's resolution: all of them again, at the new sizes.
+    ApplyGeometry();
+    if (FRendered)
+        RenderBackground();
 }
 
 void TVexKnob::SetFloat(float Value) {
@@ -399,10 +412,10 @@ void TVexKnob::DrawScaleLabels(TBitmap &Target, int Count) {
     }
 }
 
-void TVexKnob::DrawScale(TBitmap &Target, int Scale) {
+void TVexKnob::DrawScale(TBitmap &Target, double Scale) {
     TCanvas &C = Target.Canvas();
-    C.Font = Scale == 2 ? FScaleFont.Doubled() : FScaleFont;
-    C.Pen = TPen{FTickColor, Scale};
+    C.Font = ScaledFont(FScaleFont, Scale);
+    C.Pen = TPen{FTickColor, Round(Scale)};
     C.Brush = TBrush{FTickColor};
     const int N = MajorCount();
     if (FTickLocation != ilNowhere) {
@@ -444,31 +457,33 @@ void TVexKnob::RenderAlpha() {
     RenderSurfaceAlpha(FAlphaBitmap, FContrast, FKnobSurfaceType, FLightAngle);
     // A ring of the background colour at the edge: the rim takes a tint of what surrounds it.
     TCanvas &C = FAlphaBitmap.Canvas();
-    C.Pen = TPen{Color(), Geometry().Scale};
+    C.Pen = TPen{Color(), Round(Geometry().Scale)};
     C.Brush.Style = bsClear;
     C.Ellipse(0, 0, W, H);
     emit OnAfterRenderAlpha(this, &FAlphaBitmap);
     Reduce(FAlphaBitmap, true);
 }
 
-void TVexKnob::FillBackdrop(int Scale) {
-    const int W = Width(), H = Height();
+void TVexKnob::FillBackdrop() {
     if (!FVexTexGen) {
         FBuffer->Fill(Color());
         return;
     }
     // Painted at the control's size, so the tiles line up with the neighbours' on the form.
-    TBitmap Texture(W, H);
+    TBitmap Texture(Width(), Height());
     Texture.Fill(Color());
     FVexTexGen->PaintTexture(this, Texture.Canvas());
-    FBuffer->Canvas().StretchDraw(Rect(0, 0, Scale * W, Scale * H), Texture);
+    FBuffer->Canvas().StretchDraw(Rect(0, 0, FBuffer->Width(), FBuffer->Height()), Texture);
 }
 
 void TVexKnob::RenderBackdrop() {
     const int W = Width(), H = Height();
     const TGeometry G = Geometry();
-    FBuffer->SetSize(G.Scale * W, G.Scale * H);
-    FillBackdrop(G.Scale);
+    // The screen's pixels, twice over when halved afterwards.
+    const QSize Device = DeviceSize();
+    const int Factor = G.Halved ? 2 : 1;
+    FBuffer->SetSize(Factor * Device.width(), Factor * Device.height());
+    FillBackdrop();
     if (IsBackScale(FScaleType))
         DrawScale(*FBuffer, G.Scale);
     TCanvas &C = FBuffer->Canvas();
@@ -476,7 +491,7 @@ void TVexKnob::RenderBackdrop() {
     if (FIndicatorLocation == ilOnBackground)
         DrawIndicator(*FBuffer);
     // Positions below are given in double-size pixels and drawn at the pictures' scale.
-    const int Sk = G.Scale == 2 ? G.Side : 2 * G.Side;
+    const int Sk = Round(G.Side * 2 / G.Scale);
     if (FBevelWidth > 0) {
         // The knob's own outline, stroked with the pen centred on it: the inner half is covered
         // by the knob, the outer half stays as a dark ring. The canvas draws a wide pen inside
@@ -543,14 +558,18 @@ void TVexKnob::KeyCorners(int Side) {
 }
 
 void TVexKnob::KeyOutsideKnob() {
-    // The parts of the composite that fall inside the control beyond the knob's square.
+    // The parts of the composite that fall inside the control beyond the knob's square, in the
+    // composite's pixels, which are the screen's.
     const TGeometry G = Geometry();
     const int W = Width(), H = Height();
-    const int Right = W - (W - G.Diameter) / 2;
+    const qreal Ratio = PixelRatio();
+    const auto Device = [Ratio](int ControlPixels) { return Round(ControlPixels * Ratio); };
+    const int Right = Device(W - (W - G.Diameter) / 2);
+    const int D = Device(G.Diameter);
     TCanvas &C = FKnobBitmap.Canvas();
     C.Brush = TBrush{VexCornerKeyColor};
-    C.FillRect(Rect(G.Diameter - 1, 0, Right, G.Square()));
-    C.FillRect(Rect(0, G.Diameter - 1, Right, H - (H - G.Diameter) / 2));
+    C.FillRect(Rect(D - 1, 0, Right, G.Square()));
+    C.FillRect(Rect(0, D - 1, Right, Device(H - (H - G.Diameter) / 2)));
 }
 
 void TVexKnob::ComposeKnob() {
@@ -583,9 +602,9 @@ void TVexKnob::Paint(TCanvas &Canvas) {
     // The composite's corner holds the colour key.
     FKnobBitmap.Transparent = true;
     FKnobBitmap.SetTransparentColor(FKnobBitmap.Pixel(0, 0));
-    const int At = Geometry().Offset;
+    const int At = Round(Geometry().Offset * PixelRatio());
     FBuffer->Canvas().Draw(At, At, FKnobBitmap);
-    Canvas.Draw(0, 0, *FBuffer);
+    DrawDeviceImage(Canvas.Painter(), FBuffer->Image());
     if (IsDesigning())
         DrawDesignOutline(Canvas);
 }

@@ -6,10 +6,12 @@
 //
 // Four pictures make a knob. The face, unrotated with its indicator pointing down, the shading
 // map (the relief of KnobSurfaceType, lit from LightAngle) and the background layer (colour or
-// texture, fixed scale, bevel and drop shadow) are rebuilt when a property or the size changes,
-// at twice the control's resolution and halved for smooth edges. Each paint turns the face to
-// the displayed value, halves it, lights it with the shading map, which stays put while the face
-// turns under it, keys out its corners and lays it over the background layer.
+// texture, fixed scale, bevel and drop shadow) are rebuilt when a property, the size or the
+// screen's pixel ratio changes, at twice the resolution of the screen and halved for smooth
+// edges; from pixel ratio 2 up that double size is the screen's own resolution and is kept
+// unhalved. Each paint turns the face to the displayed value, halves it, lights it with the
+// shading map, which stays put while the face turns under it, keys out its corners and lays it
+// over the background layer.
 //
 // A knob read from a file or a page renders once loading ends; a knob made in code renders on
 // its first paint, or when EndUpdate is called.
@@ -72,21 +74,25 @@ class VEX_EXPORT TVexKnob : public TVexAngularMeter {
     Q_PROPERTY(TVexTexGen *VexTexGen READ VexTexGen WRITE SetVexTexGen STORED false)
 
 public:
-    // The knob's sizes for the current width and KnobSize, all derived here. The pictures are
-    // drawn at Scale pixels per control pixel: 2, and halved for smooth edges, or 1 for a
-    // control too large to draw at double size.
+    // The knob's sizes for the current width, KnobSize and pixel ratio, all derived here. The
+    // pictures are drawn at Scale pixels per control pixel: twice the pixel ratio, and halved
+    // for smooth edges, below ratio 2 (2 on ordinary screens); the ratio itself, unhalved, from
+    // ratio 2 up, and for a control too large to draw at double size.
     struct TGeometry {
-        int Scale = 2;
+        double Scale = 2;
+        // Whether the pictures are halved after drawing.
+        bool Halved = true;
         // D: the knob's diameter in control pixels.
         int Diameter = 0;
         // The side of the face, the shading map and the composite as drawn.
         int Side = 0;
-        // The offset of the knob's square from the control's top-left corner, on both axes.
+        // The offset of the knob's square from the control's top-left corner, on both axes, in
+        // control pixels.
         int Offset = 0;
-        // The side of the finished knob in the composite, after halving.
-        int Square() const { return Scale == 2 ? Side / 2 : Side; }
-        // A length given in double-size pixels, at Scale.
-        int Scaled(int DoubleSize) const { return Scale == 2 ? DoubleSize : DoubleSize / 2; }
+        // The side of the finished knob in the composite, after any halving: device pixels.
+        int Square() const { return Halved ? Side / 2 : Side; }
+        // A length given in double-size pixels, at Scale (truncated toward zero).
+        int Scaled(int DoubleSize) const { return int(DoubleSize * Scale / 2); }
     };
     // The pictures are bounded at this side, so no size or KnobSize can ask for gigabytes: a
     // control beyond half of it is drawn at its own resolution, and a larger knob is drawn at
@@ -242,6 +248,7 @@ protected:
     void Loaded() override;
     void RenderBackground() override;
     void Paint(TCanvas &Canvas) override;
+    void PixelRatioChanged() override;
     void keyPressEvent(QKeyEvent *Event) override;
 
 private:
@@ -256,7 +263,7 @@ private:
     void RenderAlpha();
     void RenderBackdrop();
     // Paints the backdrop: the texture, or Color, over the double-size background layer.
-    void FillBackdrop(int Scale);
+    void FillBackdrop();
     void ComposeKnob();
     void ComposeGripKnob();
     // Halves Bitmap when the pictures are drawn at double size.
@@ -265,7 +272,7 @@ private:
     // with the colour key.
     void KeyCorners(int Side);
     void KeyOutsideKnob();
-    void DrawScale(TBitmap &Target, int Scale);
+    void DrawScale(TBitmap &Target, double Scale);
     // Count ticks, their size (length of lines, width of shapes) scaled by SizeFactor.
     void DrawScaleTicks(TBitmap &Target, int Count, double SizeFactor);
     void DrawScaleLabels(TBitmap &Target, int Count);

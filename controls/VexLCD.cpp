@@ -14,9 +14,6 @@
 namespace Vex {
 
 namespace {
-// Bitmap pixels per control pixel: the picture is drawn at double size and halved.
-constexpr int KScale = 2;
-
 // Cell sizes far beyond any surface (16384 pixels) look the same as larger ones, since the
 // surface clips them; bounding them keeps the segment arithmetic from overflowing.
 constexpr int KMaxCellSize = 4 * TBitmap::MaxDimension;
@@ -90,7 +87,15 @@ void TVexLCD::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TVexLCD::SizeSurface() {
-    FBuffer->SetSize(KScale * Width(), KScale * Height());
+    // Twice the screen's pixels, halved after drawing; from ratio 2 up, the screen's pixels.
+    const QSize Device = DeviceSize();
+    const int Factor = HalvesRendering() ? 2 : 1;
+    FBuffer->SetSize(Factor * Device.width(), Factor * Device.height());
+}
+
+void TVexLCD::PixelRatioChanged() {
+    SizeSurface();
+    RebuildDisplay();
 }
 
 void TVexLCD::SetValue(float Value) {
@@ -236,16 +241,19 @@ void TVexLCD::RenderBitmap() {
     RenderBackground();
     AddGrain();
     DrawCells();
-    HalveBitmap(*FBuffer, false);
+    if (HalvesRendering())
+        HalveBitmap(*FBuffer, false);
 }
 
 void TVexLCD::RenderBackground() {
     TBitmap &B = *FBuffer;
     const int Wb = B.Width();
+    // The wave runs over the control's width in double-size pixels, whatever the surface's scale.
+    const double DoubleSize = 2 / RenderScale();
     uint8_t *Row = B.ScanLine(0);
     for (int X = 0; X < Wb; ++X) {
         // A level change of 255 or more saturates every channel, so larger ones need no care.
-        const double Wave = std::sin(double(X) / Width() * double(FGradientRate));
+        const double Wave = std::sin(double(X) * DoubleSize / Width() * double(FGradientRate));
         const int A = std::clamp(Round(Wave * double(FLightIntensity)), -255, 255);
         uint8_t *P = Row + X * TBitmap::BytesPerPixel;
         P[0] = AddClamped(FBlue, A);
@@ -286,7 +294,7 @@ void TVexLCD::DrawCells() {
     FCellLefts.clear();
     // Cells are placed from the right; a long text runs off the left edge, where the walk stops
     // once the cells move away from the surface.
-    int64_t X = int64_t(Wb) - G.CellWidth - FHMargin;
+    int64_t X = int64_t(Wb) - G.CellWidth - FromDoubleSize(FHMargin);
     for (qsizetype I = FDisplayText.size() - 1; I >= 0; --I) {
         const QChar Ch = FDisplayText[I];
         if (X + Reach1 >= 0 && X + Reach0 < Wb) {
@@ -315,8 +323,8 @@ void TVexLCD::DrawDigit(TCanvas &Canvas, QChar Ch, TColor Color, TPoint Origin) 
 
 void TVexLCD::Paint(TCanvas &Canvas) {
     TVexVBSGraphicControlDA::Paint(Canvas);
-    // Only the top-left quarter, which holds the halved picture, falls inside the control.
-    Canvas.Draw(0, 0, *FBuffer);
+    // Only the top-left quarter of a halved surface holds the picture.
+    DrawDeviceImage(Canvas.Painter(), FBuffer->Image());
 }
 
 } // namespace Vex

@@ -1,11 +1,13 @@
 #pragma once
 // The seven-segment LCD: one number, formatted with a picture, drawn right-aligned as polygon
 // segments with a drop shadow over a tinted, sinusoidally lit and grainy background. The whole
-// picture is drawn at twice the control's size and halved, which smooths the segment edges.
-// There is no animation: the picture is rebuilt, grain included, whenever a property, the size
-// or the bound field changes.
+// picture is drawn at twice the screen's resolution and halved, which smooths the segment edges;
+// from pixel ratio 2 up the double size is the screen's resolution already and is not halved.
+// There is no animation: the picture is rebuilt, grain included, whenever a property, the size,
+// the pixel ratio or the bound field changes.
 //
-// Units: the geometry, HMargin included, is in pixels of the double-size surface.
+// Units: the geometry is in pixels of the surface as drawn, before any halving; HMargin is in
+// pixels of the double-size surface of an ordinary screen, scaled with the surface.
 
 #include "framework/VexVBSGraphicControlDA.h"
 #include "platform/core/VexExport.h"
@@ -104,9 +106,10 @@ protected:
     void Loaded() override;
     void Paint(TCanvas &Canvas) override;
     void DataChange(QObject *Sender) override;
+    void PixelRatioChanged() override;
 
 private:
-    // Sizes the double-size surface; the one place that knows how the surface relates to the
+    // Sizes the surface as drawn; the one place that knows how the surface relates to the
     // control.
     void SizeSurface();
     // Recomputes the geometry and the segments and renders, unless loading or without area.

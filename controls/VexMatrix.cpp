@@ -75,6 +75,21 @@ TVexMatrix::TVexMatrix(QWidget *Parent) : TVexVBSGraphicControlDA(Parent) {
     BuildGlyphs();
 }
 
+void TVexMatrix::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    TVexVBSGraphicControlDA::SetBounds(ALeft, ATop, AWidth, AHeight);
+    SizeSurface();
+}
+
+void TVexMatrix::SizeSurface() {
+    const QSize Device = DeviceSize();
+    FBuffer->SetSize(Device.width(), Device.height());
+}
+
+void TVexMatrix::PixelRatioChanged() {
+    SizeSurface();
+    BuildGlyphs();
+}
+
 void TVexMatrix::Loaded() {
     TVexVBSGraphicControlDA::Loaded();
     BuildGlyphs();
@@ -190,6 +205,16 @@ int TVexMatrix::CellSpacing() const {
     return std::clamp(Round(FCharSpacing), -1, KMaxDotSize);
 }
 
+TVexMatrix::TDots TVexMatrix::Dots() const {
+    const qreal Ratio = PixelRatio();
+    // Truncated: the line drawn in device pixels is never taller than the control's height.
+    const auto Device = [Ratio](int ControlPixels) {
+        return Ratio == 1 ? ControlPixels
+                          : std::clamp(int(ControlPixels * Ratio), -KMaxDotSize, KMaxDotSize);
+    };
+    return {Device(DotWidth()), Device(DotHeight()), Device(DotSpacing()), Device(CellSpacing())};
+}
+
 int TVexMatrix::LineHeight() const {
     // A line taller than the largest surface could not be drawn.
     return std::clamp(2 * CellSpacing() + MatrixGlyphRows * DotHeight() +
@@ -198,11 +223,13 @@ int TVexMatrix::LineHeight() const {
 }
 
 int TVexMatrix::GlyphWidth() const {
-    return MatrixGlyphColumns * DotWidth() + (MatrixGlyphColumns - 1) * DotSpacing();
+    const TDots D = Dots();
+    return MatrixGlyphColumns * D.Width + (MatrixGlyphColumns - 1) * D.Spacing;
 }
 
 int TVexMatrix::GlyphHeight() const {
-    return MatrixGlyphRows * DotHeight() + (MatrixGlyphRows - 1) * DotSpacing();
+    const TDots D = Dots();
+    return MatrixGlyphRows * D.Height + (MatrixGlyphRows - 1) * D.Spacing;
 }
 
 void TVexMatrix::ApplyLineHeight() {
@@ -233,7 +260,8 @@ void TVexMatrix::RenderGlyph(TGlyphEntry &Entry) {
 }
 
 void TVexMatrix::PaintDots(TBitmap &Target, int64_t X, int64_t Y, const char *Pattern) const {
-    const int Pw = DotWidth(), Ph = DotHeight(), Ps = DotSpacing();
+    const TDots D = Dots();
+    const int Pw = D.Width, Ph = D.Height, Ps = D.Spacing;
     const QRgb Lit = PixelOf(FLitPixelColor), Dark = PixelOf(FDarkPixelColor);
     for (int Row = 0; Row < MatrixGlyphRows; ++Row) {
         const int64_t Top = Y + int64_t(Row) * (Ph + Ps);
@@ -250,13 +278,13 @@ void TVexMatrix::Paint(TCanvas &Canvas) {
     FBuffer->Fill(FBackgroundColor);
     PlaceCells();
     ApplyHighlight();
-    Canvas.Draw(0, 0, *FBuffer);
+    DrawDeviceImage(Canvas.Painter(), FBuffer->Image());
 }
 
 void TVexMatrix::PlaceCells() {
     FCells.clear();
     // A glyph without width shows nothing, and the blanks after it would never advance.
-    if (GlyphWidth() + CellSpacing() <= 0)
+    if (GlyphWidth() + Dots().Cell <= 0)
         return;
     switch (FAlignment) {
     case taLeftJustify:
@@ -276,12 +304,13 @@ void TVexMatrix::PlaceCells() {
 int64_t TVexMatrix::GridCells() const {
     // Cells start every glyph width and spacing from CharSpacing on, while their left edge lies
     // before Width - CharSpacing (the unrounded spacing); the last may be cut by the right edge.
-    const double Room = FBuffer->Width() - double(FCharSpacing) - CellSpacing();
-    return Room > 0 ? int64_t(std::ceil(Room / double(GlyphWidth() + CellSpacing()))) : 0;
+    const int Cs = Dots().Cell;
+    const double Room = FBuffer->Width() - double(FCharSpacing) * PixelRatio() - Cs;
+    return Room > 0 ? int64_t(std::ceil(Room / double(GlyphWidth() + Cs))) : 0;
 }
 
 void TVexMatrix::PlaceOnGrid(int64_t FirstTextCell) {
-    const int64_t Cs = CellSpacing(), Step = GlyphWidth() + Cs;
+    const int64_t Cs = Dots().Cell, Step = GlyphWidth() + Cs;
     const int64_t Width = FBuffer->Width(), Cells = GridCells();
     const auto CellLeft = [&](int64_t Cell) { return Cs + Cell * Step; };
     // The text, as far as it reaches into the surface.
@@ -296,7 +325,7 @@ void TVexMatrix::PlaceOnGrid(int64_t FirstTextCell) {
 }
 
 void TVexMatrix::PlaceRightJustified() {
-    const int64_t Cs = CellSpacing(), Step = GlyphWidth() + Cs;
+    const int64_t Cs = Dots().Cell, Step = GlyphWidth() + Cs;
     // The last character ends 2 * CharSpacing before the right edge.
     int64_t X = FBuffer->Width() - GlyphWidth() - 2 * Cs;
     for (auto I = FTextGlyphs.rbegin(); I != FTextGlyphs.rend() && X + GlyphWidth() > 0; ++I) {

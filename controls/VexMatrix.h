@@ -11,6 +11,9 @@
 // right edge, the grid then continuing leftwards.
 //
 // Units: pixels of the control. Sizes and spacings are rounded to whole pixels, halves to even.
+// On a screen of pixel ratio above 1 the line is drawn in the screen's pixels: each rounded size
+// is scaled by the ratio (truncated, so that the line stays within the control's height), and
+// the highlight is computed per screen column.
 
 #include "framework/VexVBSGraphicControlDA.h"
 #include "platform/core/VexExport.h"
@@ -47,6 +50,8 @@ public:
 
     explicit TVexMatrix(QWidget *Parent = nullptr);
 
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
     // Dot sizes; only positive finite values are taken. PixelHeight also sets the height.
     float PixelWidth() const { return FPixelWidth; }
     void SetPixelWidth(float Value);
@@ -78,7 +83,7 @@ public:
     // The height the dot sizes and spacings give: two spacings and seven rows of dots with six
     // gaps, at most the largest surface's side.
     int LineHeight() const;
-    // A glyph's size in pixels; every glyph has the same.
+    // A glyph's size in device pixels (control pixels at ratio 1); every glyph has the same.
     int GlyphWidth() const;
     int GlyphHeight() const;
     // The glyph table entry character Code shows: the last entry carrying the code, else the
@@ -89,7 +94,7 @@ public:
     // large to keep, which are drawn dot by dot instead.
     const TBitmap *GlyphBitmap(int Index) const { return FGlyphs[Index].Bitmap.get(); }
 
-    // A cell the last paint placed: where, and which glyph table entry.
+    // A cell the last paint placed: where, in device pixels, and which glyph table entry.
     struct TCell {
         int X;
         int Glyph;
@@ -102,6 +107,7 @@ protected:
     void Loaded() override;
     void Paint(TCanvas &Canvas) override;
     void DataChange(QObject *Sender) override;
+    void PixelRatioChanged() override;
 
 private:
     struct TGlyphEntry {
@@ -133,11 +139,19 @@ private:
     void DrawCell(int64_t X, int64_t Y, int Glyph);
     void ApplyHighlight();
 
-    // Rounded sizes, bounded so that the cell arithmetic stays far from overflow.
+    // Rounded sizes in control pixels, bounded so that the cell arithmetic stays far from
+    // overflow.
     int DotWidth() const;
     int DotHeight() const;
     int DotSpacing() const;
     int CellSpacing() const;
+    // The same sizes in device pixels, as the line is drawn.
+    struct TDots {
+        int Width, Height, Spacing, Cell;
+    };
+    TDots Dots() const;
+    // The surface in device pixels.
+    void SizeSurface();
 
     float FPixelWidth = 3;
     float FPixelHeight = 3;

@@ -119,6 +119,11 @@ qreal TVexVBSGraphicControl::RenderScale(bool Supersampled) const {
     return Supersampled && HalvesRendering() ? 2 * FPixelRatio : FPixelRatio;
 }
 
+int TVexVBSGraphicControl::FromDoubleSize(int DoubleSizePixels) const {
+    const qreal Scale = RenderScale();
+    return Scale == 2 ? DoubleSizePixels : Round(DoubleSizePixels * Scale / 2);
+}
+
 QSize TVexVBSGraphicControl::DeviceSize(int AWidth, int AHeight) const {
     if (FPixelRatio == 1)
         return QSize(AWidth, AHeight);

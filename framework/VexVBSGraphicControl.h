@@ -1,6 +1,7 @@
 #pragma once
-// The buffered control: owns the off-screen surface FBuffer, always the control's size, into
-// which descendants render, and receives the shared frame tick once subscribed.
+// The buffered control: owns the off-screen surface FBuffer, which follows the control's size
+// (descendants that draw at the screen's resolution size it in device pixels), into which
+// descendants render, and receives the shared frame tick once subscribed.
 //
 // Frames cost nothing at rest: the shared timer runs only while a subscribed control needs
 // frames (Animating, or a handler connected to OnVBS). A control whose animation starts calls
@@ -80,6 +81,9 @@ protected:
     qreal RenderScale(bool Supersampled = true) const;
     // Whether a double-size rendering is to be halved: only below ratio 2.
     bool HalvesRendering() const { return FPixelRatio < 2; }
+    // A length given in pixels of the double-size rendering of an ordinary screen, in rendering
+    // pixels at RenderScale(): unchanged at ratios 1 and 2, rounded otherwise.
+    int FromDoubleSize(int DoubleSizePixels) const;
     // The control's size, or a size in control pixels, in device pixels, rounded up so that the
     // surface covers the control.
     QSize DeviceSize() const { return DeviceSize(Width(), Height()); }

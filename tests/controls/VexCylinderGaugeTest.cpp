@@ -43,15 +43,18 @@ struct Drum : ::testing::Test {
     QWidget Form;
     TProbeDrum D{&Form};
 
-    // Frames come from the tests alone: the application's frame timer would add its own
-    // whenever events are processed.
+    // Frames come from the tests alone: the application's frame timer, which a new Position
+    // wakes, would add its own whenever events are processed. Its beat is put out of reach
+    // for the test.
     void SetUp() override {
-        if (TVexVBlankTimer *Timer = TVexVBlankTimer::Find())
-            Timer->stop();
+        TVexVBlankTimer *Timer = TVexVBlankTimer::Instance();
+        Timer->stop();
+        Timer->setInterval(24 * 3600 * 1000);
     }
     void TearDown() override {
-        if (TVexVBlankTimer *Timer = TVexVBlankTimer::Find())
-            Timer->start();
+        TVexVBlankTimer *Timer = TVexVBlankTimer::Instance();
+        Timer->stop();
+        Timer->setInterval(TVexVBlankTimer::IntervalMs);
     }
 
     // Runs Count frame ticks; returns on how many of them a paint was asked for.
@@ -316,6 +319,40 @@ TEST_F(Drum, HiddenDrumKeepsRolling) {
     D.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(TicksPainted(1), 1); // still on its way
+}
+
+TEST_F(Drum, TheFrameTimerSleepsAtRestAndWakesOnANewPosition) {
+    TVexVBlankTimer *Timer = TVexVBlankTimer::Instance();
+    Show();
+    // Frames come from the timer's own tick here; it stops itself after a frame nobody needs.
+    Timer->start();
+    Timer->Tick();
+    EXPECT_FALSE(Timer->isActive());
+    D.SetPosition(100);
+    EXPECT_TRUE(Timer->isActive());
+    int Frames = 0;
+    while (Timer->isActive() && Frames < 1000) {
+        Timer->Tick();
+        ++Frames;
+    }
+    // Asleep after the 96th frame, the one that arrived.
+    EXPECT_EQ(Frames, 96);
+    EXPECT_TRUE(D.Settled());
+    QCoreApplication::processEvents();
+    const int Paints = D.Paints;
+    Timer->Tick();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(D.Paints, Paints);
+    // The same Position starts nothing; a hidden drum still rolls to a new one.
+    D.SetPosition(100);
+    EXPECT_FALSE(Timer->isActive());
+    D.hide();
+    D.SetPosition(0);
+    EXPECT_TRUE(Timer->isActive());
+    Timer->Tick();
+    EXPECT_TRUE(Timer->isActive());
+    EXPECT_LT(D.ShownValue(), 100.0f);
+    EXPECT_EQ(D.Paints, Paints);
 }
 
 TEST_F(Drum, WithoutSluggishnessTheNextFrameShowsThePosition) {

@@ -1,6 +1,7 @@
 #include "controls/VexKnob.h"
 
 #include "TestDatabase.h"
+#include "controls/KnobTestUtil.h"
 #include "framework/FrameworkTestUtil.h"
 #include "platform/core/Component.h"
 #include "platform/core/Maths.h"
@@ -41,6 +42,24 @@ QStringList StoredValues(const QObject &O) {
     return Values;
 }
 
+// Counts the events of one type a widget receives while it lives.
+class TEventCounter : public QObject {
+public:
+    TEventCounter(QWidget &W, QEvent::Type Type, int &Count) : FType(Type), FCount(Count) {
+        W.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *Event) override {
+        FCount += Event->type() == FType;
+        return false;
+    }
+
+private:
+    QEvent::Type FType;
+    int &FCount;
+};
+
 void Key(QWidget &W, int Code) {
     QKeyEvent Event(QEvent::KeyPress, Code, Qt::NoModifier);
     QCoreApplication::sendEvent(&W, &Event);
@@ -73,18 +92,7 @@ struct Knob : ::testing::Test {
         Paint();
         return K.Rotation();
     }
-    // A plain knob: a flat face of Color on a white page, nothing else drawn.
-    void MakePlain(TColor Color) {
-        K.SetColor(clWhite);
-        K.SetKnobColor(Color);
-        K.SetKnobSurfaceType(kstNone);
-        K.SetGranularityType(gtNone);
-        K.SetIndicatorType(itNone);
-        K.SetScaleType(stNone);
-        K.SetBevelWidth(0);
-        K.SetShadowX(0);
-        K.SetShadowY(0);
-    }
+    void MakePlain(TColor Color) { MakePlainKnob(K, Color); }
 };
 } // namespace
 
@@ -344,6 +352,48 @@ TEST_F(Knob, GripFaceIsRedrawnAsTheKnobTurns) {
     EXPECT_EQ(MaskEvents, 2);
     EXPECT_NE(K.KnobBitmap().Image(), AtZero);
     EXPECT_EQ(AlphaRenders, 1);
+}
+
+TEST_F(Knob, ARestingKnobWantsNoFramesAndNoPaints) {
+    int Paints = 0;
+    TEventCounter Counter(K, QEvent::Paint, Paints);
+    // Events until every paint asked for has come (the first paint renders and asks for one).
+    const auto Flush = [] {
+        for (int I = 0; I < 4; ++I)
+            QCoreApplication::processEvents();
+    };
+    Form.show();
+    Flush();
+    ASSERT_TRUE(K.Rendered());
+    // Frames come from the test alone: the timer's own beat is put out of reach.
+    TVexVBlankTimer *Timer = TVexVBlankTimer::Instance();
+    Timer->setInterval(24 * 3600 * 1000);
+    Timer->start();
+    Timer->Tick();
+    EXPECT_FALSE(Timer->isActive());
+    const int AtRest = Paints;
+    Ticks(5);
+    Flush();
+    EXPECT_EQ(Paints, AtRest);
+
+    // A turn wakes the timer, paints its frames and lets it sleep once the knob stands still.
+    K.SetFloat(50);
+    EXPECT_TRUE(Timer->isActive());
+    int Frames = 0;
+    while (Timer->isActive() && Frames < 5000) {
+        Timer->Tick();
+        QCoreApplication::processEvents();
+        ++Frames;
+    }
+    Flush();
+    EXPECT_EQ(K.DisplayValue(), 50.0f);
+    EXPECT_GT(Paints - AtRest, 20);
+    EXPECT_LE(Paints - AtRest, Frames);
+    const int Turned = Paints;
+    Ticks(5);
+    Flush();
+    EXPECT_EQ(Paints, Turned);
+    Timer->setInterval(TVexVBlankTimer::IntervalMs);
 }
 
 TEST_F(Knob, KeysTurnTheKnobLikeTheMouse) {

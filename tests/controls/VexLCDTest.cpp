@@ -1,9 +1,12 @@
 #include "controls/VexLCD.h"
 #include "TestDatabase.h"
+#include "controls/VexMatrix.h"
+#include "framework/VexVBlankTimer.h"
 #include "platform/core/Component.h"
 #include "platform/format/FloatFormat.h"
 #include "platform/streaming/ComponentStream.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <cfloat>
 #include <climits>
@@ -270,6 +273,24 @@ TEST_F(LCDData, FollowsANumericFieldAndBlanksWithoutANumber) {
     Table.First();
     EXPECT_EQ(L.DisplayText(), u"40000.00"_s);
     EXPECT_TRUE(Errors.isEmpty());
+}
+
+// Neither display moves by itself: whatever they show, they never keep the frame timer awake.
+TEST(Displays, NeverKeepTheFrameTimerAwake) {
+    QWidget Form;
+    TVexLCD L(&Form);
+    TVexMatrix M(&Form);
+    M.SetBounds(0, 120, 310, 34);
+    Form.show();
+    QCoreApplication::processEvents();
+    TVexVBlankTimer *Timer = TVexVBlankTimer::Instance();
+    Timer->start();
+    Timer->Tick();
+    EXPECT_FALSE(Timer->isActive());
+    L.SetValue(12.5f);
+    M.SetText(u"CHANGED"_s);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Timer->isActive());
 }
 
 } // namespace Vex
