@@ -41,16 +41,18 @@ using TConstPixelPlane = TPixelPlaneOf<const uint8_t>;
 VEX_EXPORT TPixelPlane PlaneOf(TBitmap &Bitmap);
 VEX_EXPORT TConstPixelPlane PlaneOf(const TBitmap &Bitmap);
 
-// The grain generator: 32 xorshift sequences advanced side by side, so that a block of draws costs
-// a few vector instructions. Draws are 16 bits and come in groups of three, one per colour channel
-// of a pixel: a group is two 32-bit words (four 16-bit draws in memory order, the fourth unused),
-// so that a row of groups lines up with a row of pixels.
+// The grain generator: an additive lagged Fibonacci sequence of 16-bit draws,
+// x[i] = x[i - 384] + x[i - 880] mod 65536. That is 16 interleaved copies of the (24, 55)
+// generator, whose period is at least 2^55 - 1 once one of its 55 seeds is odd, and a block of 880
+// new draws costs 55 additions of 16 draws. Draws are taken in groups of four, one per byte of a
+// pixel, so that a row of groups lines up with a row of pixels; the fourth, lining up with the
+// unused byte, is skipped.
 class VEX_EXPORT TGrainRandom {
 public:
-    static constexpr int Lanes = 32;
-    static constexpr int BlockWords = 8 * Lanes;
-    static constexpr int WordsPerGroup = 2;
-    static constexpr int DrawsPerGroup = 3;
+    static constexpr int BlockDraws = 880;
+    static constexpr int GroupDraws = 4;
+    // The draws of a group that colour channels use.
+    static constexpr int UsedDraws = 3;
 
     explicit TGrainRandom(uint32_t Seed);
     // Seeded by two draws of the process-wide generator, so a seeded run repeats its grain.
@@ -59,64 +61,32 @@ public:
     // The next draw scaled to 0 .. N - 1 (0 for N <= 0): (draw * N) >> 16. Above 65536, N's
     // range is still covered evenly, but by 65536 of its values only.
     int Random(int N) {
-        if (FNextWord == BlockWords)
+        if (FNext == BlockDraws)
             Refill();
-        uint16_t Draw;
-        std::memcpy(&Draw, reinterpret_cast<const uint8_t *>(FWords + FNextWord) + 2 * FNextDraw,
-                    sizeof Draw);
-        if (++FNextDraw == DrawsPerGroup) {
-            FNextDraw = 0;
-            FNextWord += WordsPerGroup;
-        }
+        const uint16_t Draw = FDraws[FNext];
+        FNext += FNext % GroupDraws == UsedDraws - 1 ? 2 : 1;
         return N <= 0 ? 0 : int((uint64_t(Draw) * uint32_t(N)) >> 16);
     }
 
-    // Copies the four draws of each of the next Groups groups to Draws. A group begun by Random
-    // is left.
-    [[gnu::always_inline]] void Fill(uint16_t *Draws, int Groups) {
-        if (FNextDraw != 0) {
-            FNextDraw = 0;
-            FNextWord += WordsPerGroup;
-        }
-        // Mostly the block holds them all: one copy, of a size known where Groups is.
-        if (Groups <= BlockWords / WordsPerGroup &&
-            FNextWord + WordsPerGroup * Groups <= BlockWords) {
-            std::memcpy(Draws, FWords + FNextWord, sizeof(uint32_t) * WordsPerGroup * Groups);
-            FNextWord += WordsPerGroup * Groups;
-            return;
-        }
-        while (Groups > 0) {
-            if (FNextWord == BlockWords)
-                Refill();
-            const int Take = std::min(Groups, (BlockWords - FNextWord) / WordsPerGroup);
-            std::memcpy(Draws, FWords + FNextWord, sizeof(uint32_t) * WordsPerGroup * Take);
-            Draws += 4 * Take;
-            FNextWord += WordsPerGroup * Take;
-            Groups -= Take;
-        }
+    // The next whole groups, at most Groups of them (at least one for Groups >= 1; fewer where the
+    // block ends), where they lie in the generator: four draws a group. A group begun by Random
+    // is skipped.
+    std::span<const uint16_t> Take(int Groups) {
+        FNext += (GroupDraws - FNext % GroupDraws) % GroupDraws;
+        if (FNext == BlockDraws)
+            Refill();
+        const int Count = std::min(std::max(Groups, 0), (BlockDraws - FNext) / GroupDraws);
+        const uint16_t *const First = FDraws + FNext;
+        FNext += GroupDraws * Count;
+        return {First, size_t(GroupDraws * Count)};
     }
 
 private:
-    static uint32_t Step(uint32_t X) {
-        X ^= X << 13;
-        X ^= X >> 17;
-        X ^= X << 5;
-        return X;
-    }
+    // Replaces the block with the next 880 draws.
+    void Refill();
 
-    // Every word follows the one Lanes words before it, the first ones the last of the previous
-    // block: a dependence distance the vectoriser can span.
-    [[gnu::always_inline]] void Refill() {
-        for (int I = 0; I < Lanes; ++I)
-            FWords[I] = Step(FWords[BlockWords - Lanes + I]);
-        for (int I = Lanes; I < BlockWords; ++I)
-            FWords[I] = Step(FWords[I - Lanes]);
-        FNextWord = 0;
-    }
-
-    alignas(32) uint32_t FWords[BlockWords] = {};
-    int FNextWord = BlockWords;
-    int FNextDraw = 0;
+    alignas(32) uint16_t FDraws[BlockDraws];
+    int FNext = BlockDraws;
 };
 
 // RotateBitmap's arguments after the bitmaps.
@@ -141,6 +111,30 @@ struct TRotationFrame {
 
 // The frame of a turn of a source of Width x Height pixels (both above 0).
 VEX_EXPORT TRotationFrame FrameRotation(int Width, int Height, const TRotation &Rotation);
+
+// Copies Count source pixels to Out, pixel i from Start + Distances[i] (bytes).
+using TSampleRun = void (*)(uint8_t *Out, const uint8_t *Start, const int32_t *Distances,
+                            int Count);
+
+// Fills Dest by nearest-pixel sampling of Source turned as Rotation says (Source not empty): per
+// row white, then the run of columns that sample inside Source, copied by Sample, then white.
+VEX_EXPORT void TurnRows(const TConstPixelPlane &Source, const TPixelPlane &Dest,
+                         const TRotation &Rotation, TSampleRun Sample);
+
+// Calls Run(Pixels, Draws, Count) over all of Plane's pixels in order, rows top to bottom, in runs
+// of Count pixels with a group of Grain's draws each (Draws[4 * i + c] for channel c of pixel i).
+template <typename TRun>
+void ForGrainRuns(const TPixelPlane &Plane, TGrainRandom &Grain, TRun &Run) {
+    for (int Y = 0; Y < Plane.Height; ++Y) {
+        uint8_t *const Row = Plane.Row(Y);
+        for (int X = 0; X < Plane.Width;) {
+            const std::span<const uint16_t> Draws = Grain.Take(Plane.Width - X);
+            const int Count = int(Draws.size()) / TGrainRandom::GroupDraws;
+            Run(Row + std::ptrdiff_t(X) * 4, Draws.data(), Count);
+            X += Count;
+        }
+    }
+}
 
 // One implementation of the hot loops, for one instruction set. Planes of one call never overlap,
 // except that Light and Target may be the same plane.

@@ -180,19 +180,27 @@ TEST(DIBFXRows, RasterNoiseMatchesTheReferenceOnTheSameGrain) {
 
 TEST(DIBFXRows, GrainDrawsComeInGroupsOfThree) {
     TGrainRandom Single(42), Bulk(42);
-    // Random(65536) is the draw itself.
-    std::vector<uint16_t> Draws(4 * 500);
-    Bulk.Fill(Draws.data(), 500);
-    for (int G = 0; G < 500; ++G)
+    // Take hands out whole groups where they lie, a block at most at a time; Random(65536) is the
+    // draw itself.
+    constexpr int Groups = 1000;
+    std::vector<uint16_t> Draws;
+    while (Draws.size() < size_t(4 * Groups)) {
+        const std::span<const uint16_t> Taken = Bulk.Take(Groups - int(Draws.size() / 4));
+        ASSERT_FALSE(Taken.empty());
+        ASSERT_LE(Taken.size(), size_t(TGrainRandom::BlockDraws));
+        Draws.insert(Draws.end(), Taken.begin(), Taken.end());
+    }
+    for (int G = 0; G < Groups; ++G)
         for (int D = 0; D < 3; ++D)
             ASSERT_EQ(Single.Random(65536), Draws[size_t(4 * G + D)]) << G << ":" << D;
-    // A group begun by Random is left whole by Fill.
+    // A group begun by Random is skipped by Take.
     TGrainRandom Started(7), Whole(7);
     Started.Random(65536);
-    uint16_t After[4], Expected[8];
-    Started.Fill(After, 1);
-    Whole.Fill(Expected, 2);
-    EXPECT_TRUE(std::equal(After, After + 4, Expected + 4));
+    const std::span<const uint16_t> After = Started.Take(1);
+    const std::span<const uint16_t> Expected = Whole.Take(2);
+    ASSERT_EQ(After.size(), 4u);
+    EXPECT_TRUE(std::equal(After.begin(), After.end(), Expected.begin() + 4));
+    EXPECT_TRUE(TGrainRandom(1).Take(0).empty());
     EXPECT_EQ(TGrainRandom(1).Random(0), 0);
     EXPECT_EQ(TGrainRandom(1).Random(-5), 0);
 }
@@ -205,6 +213,18 @@ TEST(DIBFXRows, GrainIsUniformAndSeededByTheProcessGenerator) {
         ++Counts[size_t(Grain.Random(10))];
     for (int Count : Counts)
         EXPECT_NEAR(Count, Draws / 10, Draws / 200);
+    // Neighbouring draws, and draws a row of grain apart, are independent: every pair of values
+    // as often as any other.
+    for (int Apart : {1, 300}) {
+        std::vector<int16_t> Values(Draws);
+        for (int16_t &Value : Values)
+            Value = int16_t(Grain.Random(6));
+        std::vector<int> Pairs(36, 0);
+        for (size_t I = size_t(Apart); I < Values.size(); ++I)
+            ++Pairs[size_t(6 * Values[I - size_t(Apart)] + Values[I])];
+        for (int Count : Pairs)
+            EXPECT_NEAR(Count, Draws / 36, Draws / 36 / 10) << Apart;
+    }
 
     // Two draws of the process-wide generator seed it: the same seed, the same grain.
     SetRandSeed(5);
