@@ -122,25 +122,6 @@ VEX_AVX2 void LightAvx2(const TConstPixelPlane &Light, const TPixelPlane &Target
     }
 }
 
-// Turning: eight samples a gather.
-VEX_AVX2 void SampleAvx2(uint8_t *Out, const uint8_t *First, const int32_t *Distances, int Count) {
-    const uint32_t Start = uint32_t(Distances[0]);
-    const __m256i Origin = _mm256_set1_epi32(int(Start));
-    const int *Base = reinterpret_cast<const int *>(First);
-    int I = 0;
-    for (; I < Count - KWide + 1; I += KWide) {
-        const __m256i At = _mm256_sub_epi32(Load(Distances + I), Origin);
-        Store(Out + I * KBpp, _mm256_i32gather_epi32(Base, At, 1));
-    }
-    for (; I < Count; ++I)
-        std::memcpy(Out + I * KBpp, First + int32_t(uint32_t(Distances[I]) - Start), KBpp);
-}
-
-VEX_AVX2 void RotateAvx2(const TConstPixelPlane &Source, const TPixelPlane &Dest,
-                         const TRotation &Rotation) {
-    TurnRows(Source, Dest, Rotation, SampleAvx2);
-}
-
 // Grain: every channel of a pixel and its draw share a 16-bit lane; the unused byte's lane has a
 // factor of 0 wherever draws are scaled, so it never changes.
 constexpr int KGroupLanes = TGrainRandom::GroupDraws;
@@ -283,7 +264,7 @@ VEX_AVX2 void RasterNoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom
     ForGrainRuns(Plane, Grain, Run);
 }
 
-constexpr TPixelKernels KAvx2{"avx2", HalveAvx2, LightAvx2, RotateAvx2, NoiseAvx2, RasterNoiseAvx2};
+constexpr TPixelKernels KAvx2{"avx2", HalveAvx2, LightAvx2, TurnRows, NoiseAvx2, RasterNoiseAvx2};
 
 bool HasAvx2() {
     __builtin_cpu_init();

@@ -1,6 +1,6 @@
 #pragma once
 // The pixel loops written out in AVX2 instructions, for the processors that have them: the
-// compiler does not find saturating byte arithmetic, byte shuffles, gathers or a vector grain
+// compiler does not find saturating byte arithmetic, byte shuffles or a vector grain
 // walk on its own. Every loop gives the same bytes as the baseline set and the plain references.
 
 #include "toolkit/DIBFXRows.h"

@@ -108,16 +108,18 @@ TRotationFrame FrameRotation(int Width, int Height, const TRotation &Rotation) {
 namespace {
 constexpr int KBpp = TBitmap::BytesPerPixel;
 
-// Round(k * Step) for k = 0 .. Count - 1, saturated to int as Round does, in integers alone: a
+// Where column c of every destination row samples, relative to the row's start: 0 for column 0,
+// then Round((c - 1) * Step), saturated to int as Round does. Rounding keeps the order of its
+// arguments, so the offsets only ever rise or only ever fall along a row. In integers alone: a
 // float is Mantissa / 2^Shift with a 24-bit mantissa, so k * Step is exact (as it is in double)
 // and its rounding, halves to even, is a shift with a correction.
-std::vector<int64_t> RoundedMultiples(float Step, int Count) {
+std::vector<int64_t> ColumnOffsets(int Columns, float Step) {
     int Exponent = 0;
     const float Fraction = std::frexp(Step, &Exponent);
     const int64_t Mantissa = int64_t(std::ldexp(Fraction, 24));
     const int Shift = 24 - Exponent;
-    std::vector<int64_t> Multiples(size_t(std::max(Count, 0)));
-    for (int K = 0; K < Count; ++K) {
+    std::vector<int64_t> Offsets(size_t(std::max(Columns, 0)));
+    for (int K = 0; K + 1 < Columns; ++K) {
         const int64_t Exact = K * Mantissa; // below 2^55 in magnitude
         int64_t Value;
         if (Shift <= 0) {
@@ -133,60 +135,195 @@ std::vector<int64_t> RoundedMultiples(float Step, int Count) {
             const int64_t Half = int64_t(1) << (Shift - 1);
             Value = Floor + ((Rest + (Floor & 1) + Half - 1) >> Shift);
         }
-        Multiples[size_t(K)] = std::clamp<int64_t>(Value, INT_MIN, INT_MAX);
+        Offsets[size_t(K + 1)] = std::clamp<int64_t>(Value, INT_MIN, INT_MAX);
     }
-    return Multiples;
-}
-
-// Where column c of every destination row samples, relative to the row's start: 0 for columns
-// 0 and 1, then Round((c - 1) * Step). Rounding keeps the order of its arguments, so the offsets
-// only ever rise or only ever fall along a row.
-std::vector<int64_t> ColumnOffsets(int Columns, float Step) {
-    std::vector<int64_t> Offsets = RoundedMultiples(Step, Columns);
-    if (Columns > 1)
-        std::copy_backward(Offsets.begin(), Offsets.end() - 1, Offsets.end());
     return Offsets;
 }
 
-// How many leading Offsets satisfy Before, a condition that holds on a prefix, found by moving
-// from Hint, the count of the row before: from one row to the next the count moves by a column or
-// two, so this is cheaper than a search, and never worse than a walk along the row.
-template <typename TBefore>
-int CountBefore(const std::vector<int64_t> &Offsets, int Hint, const TBefore &Before) {
-    const int Count = int(Offsets.size());
-    while (Hint > 0 && !Before(Offsets[size_t(Hint - 1)]))
-        --Hint;
-    while (Hint < Count && Before(Offsets[size_t(Hint)]))
-        ++Hint;
-    return Hint;
-}
-
-// The columns [First, Last) of a row whose Offsets plus Start lie in 0 .. Size - 1: one run,
-// since the offsets only ever rise or only ever fall. Run holds the previous row's ends.
-struct TInsideRun {
-    int First = 0;
-    int Last = 0;
-
-    void Move(const std::vector<int64_t> &Offsets, int64_t Start, int64_t Size) {
-        if (Offsets.front() <= Offsets.back()) {
-            First = CountBefore(Offsets, First, [=](int64_t Offset) { return Start + Offset < 0; });
-            Last =
-                CountBefore(Offsets, Last, [=](int64_t Offset) { return Start + Offset < Size; });
-        } else {
-            First =
-                CountBefore(Offsets, First, [=](int64_t Offset) { return Start + Offset >= Size; });
-            Last = CountBefore(Offsets, Last, [=](int64_t Offset) { return Start + Offset >= 0; });
+// How many of a row's columns have an offset below a threshold, the offsets taken with Sign so
+// that they rise along the row. Over the span the offsets cover, the counts are tabulated once,
+// so that a row's count is one lookup rather than a search whose branches go either way from row
+// to row; a span too wide for a table (a huge scale) is searched.
+class TColumnCounts {
+public:
+    TColumnCounts(const std::vector<int64_t> &Offsets, int Sign)
+        : FOffsets(Offsets), FSign(Sign), FLow(At(0)), FHigh(At(Offsets.size() - 1)) {
+        if (FHigh - FLow > 8 * int64_t(Offsets.size()) + 1024)
+            return;
+        FTable.resize(size_t(FHigh - FLow + 1));
+        size_t Below = 0;
+        for (int64_t Threshold = FLow; Threshold <= FHigh; ++Threshold) {
+            while (At(Below) < Threshold)
+                ++Below;
+            FTable[size_t(Threshold - FLow)] = int(Below);
         }
     }
+
+    int Below(int64_t Threshold) const {
+        if (Threshold <= FLow)
+            return 0;
+        if (Threshold > FHigh)
+            return int(FOffsets.size());
+        if (!FTable.empty())
+            return FTable[size_t(Threshold - FLow)];
+        return int(
+            std::partition_point(FOffsets.begin(), FOffsets.end(),
+                                 [&](int64_t Offset) { return FSign * Offset < Threshold; }) -
+            FOffsets.begin());
+    }
+
+private:
+    int64_t At(size_t Column) const { return FSign * FOffsets[Column]; }
+
+    const std::vector<int64_t> &FOffsets;
+    int FSign;
+    int64_t FLow, FHigh;
+    std::vector<int> FTable;
+};
+
+// The columns [First, Last) of a row whose Offsets plus Start lie in 0 .. Size - 1: one run,
+// since the offsets only ever rise or only ever fall. Falling offsets are counted negated.
+class TInsideColumns {
+public:
+    TInsideColumns(const std::vector<int64_t> &Offsets, int64_t Size)
+        : FFalling(Offsets.front() > Offsets.back()), FSize(Size),
+          FCounts(Offsets, FFalling ? -1 : 1) {}
+
+    std::pair<int, int> Run(int64_t Start) const {
+        // Rising: Start + o in 0 .. Size - 1 is o in -Start .. Size - Start - 1. Falling, with
+        // o = -n: n in Start - Size + 1 .. Start.
+        if (FFalling)
+            return {FCounts.Below(Start - FSize + 1), FCounts.Below(Start + 1)};
+        return {FCounts.Below(-Start), FCounts.Below(FSize - Start)};
+    }
+
+private:
+    bool FFalling;
+    int64_t FSize;
+    TColumnCounts FCounts;
 };
 } // namespace
 
-void TurnRows(const TConstPixelPlane &Source, const TPixelPlane &Dest, const TRotation &Rotation,
-              TSampleRun Sample) {
+namespace {
+// Round(Corner - k * (Corner - Far) / Height) for k = 0, 1, 2, ..., in integers: the quotient
+// and remainder of Corner * Height - k * (Corner - Far) by Height, halves to even. The double
+// expression gives the same: for Height <= 2^16 its rounding errors (below 2^-19) cannot carry it
+// across a half, which lies at least 1 / (2 * Height) from any other value it can take, and a
+// value that is a half is exact in double.
+class TRowStarts {
+public:
+    TRowStarts(int Corner, int Far, int Height)
+        : FHeight(Height), FQuotient(Corner), FStepQuotient(FloorDiv(int64_t(Corner) - Far)),
+          FStepRest(int64_t(Corner) - Far - FStepQuotient * Height) {}
+
+    // The start of the current row.
+    int64_t Value() const {
+        const int64_t Twice = 2 * FRest;
+        const bool Up = Twice > FHeight || (Twice == FHeight && (FQuotient & 1) != 0);
+        return std::clamp<int64_t>(FQuotient + Up, INT_MIN, INT_MAX);
+    }
+
+    void Next() {
+        FQuotient -= FStepQuotient;
+        FRest -= FStepRest;
+        if (FRest < 0) {
+            FRest += FHeight;
+            --FQuotient;
+        }
+    }
+
+private:
+    int64_t FloorDiv(int64_t Value) const {
+        const int64_t Quotient = Value / FHeight;
+        return Quotient - (Value % FHeight < 0);
+    }
+
+    int64_t FHeight;
+    int64_t FQuotient;
+    int64_t FRest = 0;
+    int64_t FStepQuotient;
+    int64_t FStepRest;
+};
+
+// Sources up to this height have exact integer row starts (see TRowStarts).
+constexpr int KMaxTurnHeight = 1 << 16;
+
+// One destination row of a turn: white outside the columns [First, Last), and inside them copies
+// of the source pixels at Start + Distances[c], an address taken in wrapping arithmetic (Start
+// itself may lie outside the source).
+struct TTurnedRow {
+    uint8_t *Out = nullptr;
+    uintptr_t Start = 0;
+    int First = 0;
+    int Last = 0;
+
+    const uint8_t *Sample(const int64_t *Distances, int Column) const {
+        return reinterpret_cast<const uint8_t *>(Start + uintptr_t(Distances[Column]));
+    }
+};
+
+void CopySamples(const TTurnedRow &Row, const int64_t *Distances, int From, int To) {
+    const auto [Out, Start, First, Last] = Row;
+#pragma GCC unroll 8
+    for (int C = From; C < To; ++C)
+        std::memcpy(Out + C * KBpp, reinterpret_cast<const uint8_t *>(Start + Distances[C]), KBpp);
+}
+
+// The samples of columns From .. To - 1 of two rows side by side: each distance is loaded once
+// for both rows, and two neighbouring columns are stored at once, which lets the loads and
+// stores of a pixel cost less than three memory accesses.
+void CopySamplePairs(const TTurnedRow &Row, const TTurnedRow &Next, const int64_t *Distances,
+                     int From, int To) {
+    uint8_t *const OutA = Row.Out;
+    uint8_t *const OutB = Next.Out;
+    const uintptr_t StartA = Row.Start;
+    const uintptr_t StartB = Next.Start;
+    int C = From;
+#pragma GCC unroll 4
+    for (; C + 2 <= To; C += 2) {
+        const uintptr_t Left = uintptr_t(Distances[C]);
+        const uintptr_t Right = uintptr_t(Distances[C + 1]);
+        uint32_t Pixels[4];
+        std::memcpy(Pixels, reinterpret_cast<const uint8_t *>(StartA + Left), KBpp);
+        std::memcpy(Pixels + 1, reinterpret_cast<const uint8_t *>(StartA + Right), KBpp);
+        std::memcpy(Pixels + 2, reinterpret_cast<const uint8_t *>(StartB + Left), KBpp);
+        std::memcpy(Pixels + 3, reinterpret_cast<const uint8_t *>(StartB + Right), KBpp);
+        std::memcpy(OutA + C * KBpp, Pixels, 2 * KBpp);
+        std::memcpy(OutB + C * KBpp, Pixels + 2, 2 * KBpp);
+    }
+    CopySamples(Row, Distances, C, To);
+    CopySamples(Next, Distances, C, To);
+}
+
+// White is every byte 0xFF.
+void FillWhite(uint8_t *Out, int From, int To) {
+    if (From < To)
+        std::memset(Out + From * KBpp, 0xFF, size_t(To - From) * KBpp);
+}
+
+// Rows come in pairs (Next may be Row itself, for a last odd row): where both sample inside the
+// source, they are copied together.
+void WriteTurnedRows(const TTurnedRow &Row, const TTurnedRow &Next, int Width,
+                     const int64_t *Distances) {
+    const int Both = std::max(Row.First, Next.First);
+    const int BothEnd = std::max(Both, std::min(Row.Last, Next.Last));
+    for (const TTurnedRow *One : {&Row, &Next}) {
+        FillWhite(One->Out, 0, One->First);
+        CopySamples(*One, Distances, One->First, std::min(Both, One->Last));
+        CopySamples(*One, Distances, std::max(BothEnd, One->First), One->Last);
+        FillWhite(One->Out, One->Last, Width);
+        if (&Row == &Next)
+            break;
+    }
+    CopySamplePairs(Row, Next, Distances, Both, BothEnd);
+}
+} // namespace
+
+void TurnRows(const TConstPixelPlane &Source, const TPixelPlane &Dest, const TRotation &Rotation) {
     if (Dest.Width <= 0 || Dest.Height <= 0)
         return;
-    // Below this size any two pixels of Source lie less than 2^31 bytes apart.
-    if (std::abs(Source.Stride) * Source.Height > INT32_MAX) {
+    // Beyond this height the plain loop: the row starts in integers need the height to be small.
+    if (Source.Height > KMaxTurnHeight) {
         Reference::Rotate(Source, Dest, Rotation);
         return;
     }
@@ -198,29 +335,32 @@ void TurnRows(const TConstPixelPlane &Source, const TPixelPlane &Dest, const TRo
     const int H = Frame.Height;
     const std::vector<int64_t> ColumnX = ColumnOffsets(Dest.Width, float((double(C.X) - A.X) / W));
     const std::vector<int64_t> ColumnY = ColumnOffsets(Dest.Width, float((double(C.Y) - A.Y) / W));
-    // Kept to 32 bits, wrapping: the distance between two columns of one run, both inside
-    // Source, is exact as the wrapped difference of theirs.
-    std::vector<int32_t> Distance(size_t(Dest.Width));
+    std::vector<int64_t> Distance(size_t(Dest.Width));
     for (size_t Col = 0; Col < Distance.size(); ++Col)
-        Distance[Col] = int32_t(uint32_t(ColumnY[Col] * Source.Stride + ColumnX[Col] * KBpp));
-    TInsideRun InsideX, InsideY;
+        Distance[Col] = ColumnY[Col] * Source.Stride + ColumnX[Col] * KBpp;
+    const TInsideColumns InsideX(ColumnX, W), InsideY(ColumnY, H);
     // Rows are counted from the bottom: row k starts at corner A moved k/H of the way to B.
-    for (int K = 0; K < Dest.Height; ++K) {
-        const int64_t X0 = Frame.F + int64_t(Round(A.X - double(K) * (double(A.X) - B.X) / H));
-        const int64_t Y0 = Frame.G + int64_t(Round(A.Y - double(K) * (double(A.Y) - B.Y) / H));
-        InsideX.Move(ColumnX, X0, W);
-        InsideY.Move(ColumnY, Y0, H);
-        const int First = std::max(InsideX.First, InsideY.First);
-        const int Last = std::max(First, std::min(InsideX.Last, InsideY.Last));
-        uint8_t *Out = Dest.Row(Dest.Height - 1 - K);
-        // White is every byte 0xFF.
-        std::memset(Out, 0xFF, size_t(First) * KBpp);
-        if (First < Last) {
-            const size_t At = size_t(First);
-            const uint8_t *Sampled = Source.Row(int(Y0 + ColumnY[At])) + (X0 + ColumnX[At]) * KBpp;
-            Sample(Out + First * KBpp, Sampled, Distance.data() + First, Last - First);
-        }
-        std::memset(Out + Last * KBpp, 0xFF, size_t(Dest.Width - Last) * KBpp);
+    TRowStarts StartX(A.X, B.X, H), StartY(A.Y, B.Y, H);
+    const auto NextRow = [&](int K) {
+        const int64_t X0 = Frame.F + StartX.Value();
+        const int64_t Y0 = Frame.G + StartY.Value();
+        StartX.Next();
+        StartY.Next();
+        const auto [FirstX, LastX] = InsideX.Run(X0);
+        const auto [FirstY, LastY] = InsideY.Run(Y0);
+        TTurnedRow Row;
+        Row.Out = Dest.Row(Dest.Height - 1 - K);
+        Row.Start = uintptr_t(Source.Bits) + uintptr_t(Y0 * Source.Stride + X0 * KBpp);
+        Row.First = std::max(FirstX, FirstY);
+        Row.Last = std::max(Row.First, std::min(LastX, LastY));
+        return Row;
+    };
+    for (int K = 0; K < Dest.Height; K += 2) {
+        const TTurnedRow Row = NextRow(K);
+        if (K + 1 < Dest.Height)
+            WriteTurnedRows(Row, NextRow(K + 1), Dest.Width, Distance.data());
+        else
+            WriteTurnedRows(Row, Row, Dest.Width, Distance.data());
     }
 }
 
@@ -329,18 +469,6 @@ void LightBaseline(const TConstPixelPlane &Light, const TPixelPlane &Target) {
     Reference::Light(Light, Target);
 }
 #endif
-
-void SampleBaseline(uint8_t *Out, const uint8_t *First, const int32_t *Distances, int Count) {
-    const uint32_t Origin = uint32_t(Distances[0]);
-#pragma GCC unroll 8
-    for (int I = 0; I < Count; ++I)
-        std::memcpy(Out + I * KBpp, First + int32_t(uint32_t(Distances[I]) - Origin), KBpp);
-}
-
-void RotateBaseline(const TConstPixelPlane &Source, const TPixelPlane &Dest,
-                    const TRotation &Rotation) {
-    TurnRows(Source, Dest, Rotation, SampleBaseline);
-}
 
 // Grain is added in 16-bit lanes, one per byte of a block's pixels.
 constexpr int KGrainBlock = 64;
@@ -465,8 +593,8 @@ void RasterNoiseBaseline(const TPixelPlane &Plane, int Amount, TGrainRandom &Gra
     ForGrainRuns(Plane, Grain, Run);
 }
 
-constexpr TPixelKernels KBaseline{"baseline",     HalveBaseline, LightBaseline,
-                                  RotateBaseline, NoiseBaseline, RasterNoiseBaseline};
+constexpr TPixelKernels KBaseline{"baseline", HalveBaseline, LightBaseline,
+                                  TurnRows,   NoiseBaseline, RasterNoiseBaseline};
 } // namespace
 
 std::span<const TPixelKernels> AvailablePixelKernels() {

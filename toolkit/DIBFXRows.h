@@ -112,14 +112,11 @@ struct TRotationFrame {
 // The frame of a turn of a source of Width x Height pixels (both above 0).
 VEX_EXPORT TRotationFrame FrameRotation(int Width, int Height, const TRotation &Rotation);
 
-// Copies Count source pixels to Out, pixel i from Start + Distances[i] (bytes).
-using TSampleRun = void (*)(uint8_t *Out, const uint8_t *Start, const int32_t *Distances,
-                            int Count);
-
-// Fills Dest by nearest-pixel sampling of Source turned as Rotation says (Source not empty): per
-// row white, then the run of columns that sample inside Source, copied by Sample, then white.
+// Fills Dest by nearest-pixel sampling of Source turned as Rotation says (Source not empty). The
+// loop copies single pixels from scattered places, which wider registers do not speed up
+// (gathers cost about as much as single loads): every set uses it.
 VEX_EXPORT void TurnRows(const TConstPixelPlane &Source, const TPixelPlane &Dest,
-                         const TRotation &Rotation, TSampleRun Sample);
+                         const TRotation &Rotation);
 
 // Calls Run(Pixels, Draws, Count) over all of Plane's pixels in order, rows top to bottom, in runs
 // of Count pixels with a group of Grain's draws each (Draws[4 * i + c] for channel c of pixel i).
