@@ -137,6 +137,22 @@ struct TColourLanes {
     }
 };
 
+// Runs Block(Eight, First) over Count pixels, for the 8 pixels at Eight, the First of them counted
+// from Pixels; the last ones through a copy.
+template <typename TBlock>
+VEX_AVX2 inline void ForPixelBlocks(uint8_t *Pixels, int Count, const TBlock &Block) {
+    int X = 0;
+    for (; X < Count - KWide + 1; X += KWide)
+        Block(Pixels + X * KBpp, X);
+    if (X < Count) {
+        const size_t Bytes = size_t(Count - X) * KBpp;
+        uint8_t Eight[KWide * KBpp];
+        std::memcpy(Eight, Pixels + X * KBpp, Bytes);
+        Block(Eight, X);
+        std::memcpy(Pixels + X * KBpp, Eight, Bytes);
+    }
+}
+
 // Runs Block(Pixels, Draws) over Count pixels, 8 at a time; the last ones through copies, padded
 // with draws of one half (Random(10) - 5 = 0, which leaves a raster walk where it is).
 template <typename TBlock>
@@ -201,56 +217,205 @@ VEX_AVX2 void NoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom &Grai
     ForGrainRuns(Plane, Grain, Run);
 }
 
-// Raster noise: the walk of offsets within +-Amount, held as o + (32767 - Amount) so that the
-// upper bound is where a saturating 16-bit addition stops; the lower bound is a maximum.
-struct TRasterBlock {
-    __m256i Ten;
-    __m256i Five;
-    __m128i Floor;
-    __m256i Bias;
-    __m128i *Walk;
+// Raster noise. The offsets walk by Random(10) - 5 within +-Amount in one chain through every
+// pixel of the bitmap, which no register can take side by side. So the walk goes in chunks of 16
+// segments of 16 pixels, walked side by side four to a register (one per 64-bit quarter) and four
+// registers at once: first each segment's walk as a function of its start (a start s ends at
+// clamp(s + sum of the steps, end from -Amount, end from +Amount)), then the segments' starts one
+// after another from the offsets carried in, then the walks themselves. Offsets are held as
+// o + 32767 - Amount, so that the upper bound is where a saturating addition stops and the lower
+// one a maximum; a saturated sum of a start and a segment's steps still clamps to the right end.
+constexpr int KQuarters = 4;
+constexpr int KSegmentSets = 4;
+constexpr int KSegments = KSegmentSets * KQuarters;
+constexpr int KSegmentPixels = 16;
+constexpr int KChunkPixels = KSegments * KSegmentPixels;
 
-    // One pixel's step, in the low four lanes.
-    VEX_AVX2 __m128i Step(__m128i Steps) const {
-        *Walk = _mm_max_epi16(_mm_adds_epi16(*Walk, Steps), Floor);
-        return *Walk;
+// Four registers of four pixels each become four registers of their first, second, third and
+// fourth pixels: the 4 x 4 transpose of their 64-bit quarters, its own inverse.
+VEX_AVX2 inline void Transpose(__m256i &A, __m256i &B, __m256i &C, __m256i &D) {
+    const __m256i AB0 = _mm256_unpacklo_epi64(A, B);
+    const __m256i AB1 = _mm256_unpackhi_epi64(A, B);
+    const __m256i CD0 = _mm256_unpacklo_epi64(C, D);
+    const __m256i CD1 = _mm256_unpackhi_epi64(C, D);
+    A = _mm256_permute2x128_si256(AB0, CD0, 0x20);
+    B = _mm256_permute2x128_si256(AB1, CD1, 0x20);
+    C = _mm256_permute2x128_si256(AB0, CD0, 0x31);
+    D = _mm256_permute2x128_si256(AB1, CD1, 0x31);
+}
+
+class TRasterWalk {
+public:
+    explicit TRasterWalk(int Amount)
+        : FTop(32767), FBias(int16_t(32767 - Amount)), FFloor(int16_t(32767 - 2 * Amount)) {
+        std::fill(std::begin(FCarry), std::end(FCarry), FBias);
     }
 
-    // The offsets of four pixels.
-    VEX_AVX2 __m256i Offsets(const uint16_t *Draws) const {
-        const __m256i Steps = _mm256_sub_epi16(_mm256_mulhi_epu16(Load(Draws), Ten), Five);
-        const __m128i Low = _mm256_castsi256_si128(Steps);
-        const __m128i High = _mm256_extracti128_si256(Steps, 1);
-        const __m128i O0 = Step(Low);
-        const __m128i O1 = Step(_mm_unpackhi_epi64(Low, Low));
-        const __m128i O2 = Step(High);
-        const __m128i O3 = Step(_mm_unpackhi_epi64(High, High));
-        const __m256i Walked =
-            _mm256_set_m128i(_mm_unpacklo_epi64(O2, O3), _mm_unpacklo_epi64(O0, O1));
+    // Takes the next Count pixels and their draws; walks each chunk once it is full.
+    VEX_AVX2 void operator()(uint8_t *Pixels, const uint16_t *Draws, int Count) {
+        while (Count > 0) {
+            const int Taken = std::min(Count, KChunkPixels - FFilled);
+            AddSteps(Draws, Taken);
+            FPieces[FPieceCount++] = {Pixels, Taken};
+            Pixels += Taken * KBpp;
+            Draws += Taken * KGroupLanes;
+            Count -= Taken;
+            if (FFilled == KChunkPixels)
+                Flush();
+        }
+    }
+
+    // Walks the last chunk, padded with steps of 0, which leave the walk where it is.
+    VEX_AVX2 void Flush() {
+        if (FFilled == 0)
+            return;
+        std::fill(FSteps + FFilled * KGroupLanes, std::end(FSteps), int16_t(0));
+        Walk();
+        Apply();
+        FFilled = 0;
+        FPieceCount = 0;
+    }
+
+private:
+    // Random(10) - 5 for the colour channels of Count pixels, 0 for the unused byte.
+    VEX_AVX2 void AddSteps(const uint16_t *Draws, int Count) {
+        const __m256i Ten = Load(TColourLanes(10).Lanes);
+        const __m256i Five = Load(TColourLanes(5).Lanes);
+        int16_t *To = FSteps + FFilled * KGroupLanes;
+        int I = 0;
+        for (; I < (Count - 3) * KGroupLanes; I += KLanes)
+            Store(To + I, _mm256_sub_epi16(_mm256_mulhi_epu16(Load(Draws + I), Ten), Five));
+        for (; I < Count * KGroupLanes; ++I)
+            To[I] = I % KGroupLanes < TGrainRandom::UsedDraws
+                        ? int16_t(((uint32_t(Draws[I]) * 10) >> 16) - 5)
+                        : int16_t(0);
+        FFilled += Count;
+    }
+
+    // The chunk's steps become its offsets; the carried offsets move to the chunk's end.
+    VEX_AVX2 void Walk() {
+        // Steps[Set][P]: pixel P of the four segments of Set, a quarter each.
+        __m256i Steps[KSegmentSets][KSegmentPixels];
+        alignas(32) int16_t Sums[KSegments * KGroupLanes], Lows[KSegments * KGroupLanes],
+            Highs[KSegments * KGroupLanes];
+        for (int Set = 0; Set < KSegmentSets; ++Set)
+            WalkFromEnds(Set, Steps[Set], Sums + Set * KLanes, Lows + Set * KLanes,
+                         Highs + Set * KLanes);
+        // The segments' starts, one after another from the offsets carried in.
+        alignas(32) int16_t Starts[KSegments * KGroupLanes];
+        __m128i Carry = Quarter(FCarry);
+        for (int S = 0; S < KSegments * KGroupLanes; S += KGroupLanes) {
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(Starts + S), Carry);
+            Carry = _mm_adds_epi16(Carry, Quarter(Sums + S));
+            Carry = _mm_min_epi16(_mm_max_epi16(Carry, Quarter(Lows + S)), Quarter(Highs + S));
+        }
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(FCarry), Carry);
+        for (int Set = 0; Set < KSegmentSets; ++Set)
+            WalkFromStarts(Set, Steps[Set], Load(Starts + Set * KLanes));
+    }
+
+    static VEX_AVX2 __m128i Quarter(const int16_t *Lanes) {
+        return _mm_loadl_epi64(reinterpret_cast<const __m128i *>(Lanes));
+    }
+
+    // The steps of the four segments of Set, a quarter each, into Steps; and each segment's sum
+    // and its ends from -Amount and from +Amount.
+    VEX_AVX2 void WalkFromEnds(int Set, __m256i (&Steps)[KSegmentPixels], int16_t *Sums,
+                               int16_t *Lows, int16_t *Highs) const {
+        const __m256i Floor = _mm256_set1_epi16(FFloor);
+        __m256i Sum = _mm256_setzero_si256();
+        __m256i FromLow = Floor;
+        __m256i FromHigh = _mm256_set1_epi16(FTop);
+        const int16_t *From = FSteps + Set * KQuarters * KSegmentPixels * KGroupLanes;
+        constexpr int Segment = KSegmentPixels * KGroupLanes;
+#pragma GCC unroll 4
+        for (int P = 0; P < KSegmentPixels; P += 4) {
+            __m256i A = Load(From + P * KGroupLanes);
+            __m256i B = Load(From + Segment + P * KGroupLanes);
+            __m256i C = Load(From + 2 * Segment + P * KGroupLanes);
+            __m256i D = Load(From + 3 * Segment + P * KGroupLanes);
+            Transpose(A, B, C, D);
+            Advance(A, Floor, Sum, FromLow, FromHigh);
+            Advance(B, Floor, Sum, FromLow, FromHigh);
+            Advance(C, Floor, Sum, FromLow, FromHigh);
+            Advance(D, Floor, Sum, FromLow, FromHigh);
+            Steps[P] = A;
+            Steps[P + 1] = B;
+            Steps[P + 2] = C;
+            Steps[P + 3] = D;
+        }
+        Store(Sums, Sum);
+        Store(Lows, FromLow);
+        Store(Highs, FromHigh);
+    }
+
+    static VEX_AVX2 void Advance(__m256i Step, __m256i Floor, __m256i &Sum, __m256i &FromLow,
+                                 __m256i &FromHigh) {
+        Sum = _mm256_add_epi16(Sum, Step);
+        FromLow = _mm256_max_epi16(_mm256_adds_epi16(FromLow, Step), Floor);
+        FromHigh = _mm256_max_epi16(_mm256_adds_epi16(FromHigh, Step), Floor);
+    }
+
+    // The four segments of Set walked from their Starts, back in pixel order as offsets.
+    VEX_AVX2 void WalkFromStarts(int Set, const __m256i (&Steps)[KSegmentPixels], __m256i Walked) {
+        const __m256i Floor = _mm256_set1_epi16(FFloor);
+        const __m256i Bias = _mm256_set1_epi16(FBias);
+        int16_t *To = FOffsets + Set * KQuarters * KSegmentPixels * KGroupLanes;
+        constexpr int Segment = KSegmentPixels * KGroupLanes;
+#pragma GCC unroll 4
+        for (int P = 0; P < KSegmentPixels; P += 4) {
+            __m256i A = Step(Steps[P], Floor, Bias, Walked);
+            __m256i B = Step(Steps[P + 1], Floor, Bias, Walked);
+            __m256i C = Step(Steps[P + 2], Floor, Bias, Walked);
+            __m256i D = Step(Steps[P + 3], Floor, Bias, Walked);
+            Transpose(A, B, C, D);
+            Store(To + P * KGroupLanes, A);
+            Store(To + Segment + P * KGroupLanes, B);
+            Store(To + 2 * Segment + P * KGroupLanes, C);
+            Store(To + 3 * Segment + P * KGroupLanes, D);
+        }
+    }
+
+    // Walked moves by Step; the offset it stands for.
+    static VEX_AVX2 __m256i Step(__m256i Step, __m256i Floor, __m256i Bias, __m256i &Walked) {
+        Walked = _mm256_max_epi16(_mm256_adds_epi16(Walked, Step), Floor);
         return _mm256_sub_epi16(Walked, Bias);
     }
 
-    VEX_AVX2 void operator()(uint8_t *Pixels, const uint16_t *Draws) const {
-        const __m256i Low =
-            _mm256_adds_epi16(_mm256_cvtepu8_epi16(Load128(Pixels)), Offsets(Draws));
-        const __m256i High =
-            _mm256_adds_epi16(_mm256_cvtepu8_epi16(Load128(Pixels + 16)), Offsets(Draws + KLanes));
-        Store(Pixels, PackBytes(Low, High));
+    // The offsets added to the pixels they belong to.
+    VEX_AVX2 void Apply() {
+        TOffsetBlock Block{FOffsets};
+        for (int Piece = 0; Piece < FPieceCount; ++Piece) {
+            const auto [Pixels, Count] = FPieces[Piece];
+            ForPixelBlocks(Pixels, Count, Block);
+            Block.Offsets += Count * KGroupLanes;
+        }
     }
-};
 
-struct TRasterRun {
-    int Amount;
-    int16_t Walk[8];
+    // Adds the offsets of 8 pixels, the First from Offsets on.
+    struct TOffsetBlock {
+        const int16_t *Offsets;
 
-    VEX_AVX2 void operator()(uint8_t *Pixels, const uint16_t *Draws, int Count) {
-        __m128i Lanes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(Walk));
-        const TRasterBlock Block{Load(TColourLanes(10).Lanes), Load(TColourLanes(5).Lanes),
-                                 _mm_set1_epi16(int16_t(32767 - 2 * Amount)),
-                                 _mm256_set1_epi16(int16_t(32767 - Amount)), &Lanes};
-        ForGrainBlocks(Pixels, Draws, Count, Block);
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(Walk), Lanes);
-    }
+        VEX_AVX2 void operator()(uint8_t *Eight, int First) const {
+            const int16_t *O = Offsets + First * KGroupLanes;
+            const __m256i Low = _mm256_adds_epi16(_mm256_cvtepu8_epi16(Load128(Eight)), Load(O));
+            const __m256i High =
+                _mm256_adds_epi16(_mm256_cvtepu8_epi16(Load128(Eight + 16)), Load(O + KLanes));
+            Store(Eight, PackBytes(Low, High));
+        }
+    };
+
+    int16_t FTop, FBias, FFloor;
+    int16_t FCarry[KGroupLanes];
+    alignas(32) int16_t FSteps[KChunkPixels * KGroupLanes];
+    // Room for the 8-pixel blocks that run past the last piece.
+    alignas(32) int16_t FOffsets[(KChunkPixels + KWide) * KGroupLanes] = {};
+    struct TPiece {
+        uint8_t *Pixels;
+        int Count;
+    } FPieces[KChunkPixels];
+    int FPieceCount = 0;
+    int FFilled = 0;
 };
 
 VEX_AVX2 void RasterNoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom &Grain) {
@@ -259,12 +424,16 @@ VEX_AVX2 void RasterNoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom
         Reference::RasterNoise(Plane, Amount, Grain);
         return;
     }
-    TRasterRun Run{Amount, {}};
-    std::fill(std::begin(Run.Walk), std::end(Run.Walk), int16_t(32767 - Amount));
-    ForGrainRuns(Plane, Grain, Run);
+    TRasterWalk Walk(Amount);
+    ForGrainRuns(Plane, Grain, Walk);
+    Walk.Flush();
 }
 
 constexpr TPixelKernels KAvx2{"avx2", HalveAvx2, LightAvx2, TurnRows, NoiseAvx2, RasterNoiseAvx2};
+
+VEX_AVX2 void NextGrainBlockAvx2(uint16_t *Draws) {
+    TGrainRandom::NextBlock(Draws);
+}
 
 bool HasAvx2() {
     __builtin_cpu_init();
@@ -276,9 +445,17 @@ const TPixelKernels *Avx2PixelKernels() {
     return HasAvx2() ? &KAvx2 : nullptr;
 }
 
+TGrainBlockStep Avx2GrainBlockStep() {
+    return HasAvx2() ? NextGrainBlockAvx2 : nullptr;
+}
+
 #else
 
 const TPixelKernels *Avx2PixelKernels() {
+    return nullptr;
+}
+
+TGrainBlockStep Avx2GrainBlockStep() {
     return nullptr;
 }
 

@@ -10,4 +10,8 @@ namespace Vex {
 // The AVX2 set, or null where the processor or the build has no AVX2.
 const TPixelKernels *Avx2PixelKernels();
 
+// TGrainRandom::NextBlock in AVX2, or null likewise.
+using TGrainBlockStep = void (*)(uint16_t *Draws);
+TGrainBlockStep Avx2GrainBlockStep();
+
 } // namespace Vex

@@ -81,6 +81,17 @@ public:
         return {First, size_t(GroupDraws * Count)};
     }
 
+    // Replaces Draws, a block of the sequence, with the next block, in place: draw i of the new
+    // block replaces draw i - 880; draw i - 384 is in the old block (at i + 496, not yet replaced)
+    // for the first 384 draws, and in the new one after them.
+    [[gnu::always_inline]] static void NextBlock(uint16_t *Draws) {
+        constexpr int Short = 384;
+        for (int I = 0; I < Short; ++I)
+            Draws[I] = uint16_t(Draws[I] + Draws[I + BlockDraws - Short]);
+        for (int I = Short; I < BlockDraws; ++I)
+            Draws[I] = uint16_t(Draws[I] + Draws[I - Short]);
+    }
+
 private:
     // Replaces the block with the next 880 draws.
     void Refill();
