@@ -137,59 +137,56 @@ struct TColourLanes {
     }
 };
 
-// Runs Block(Eight, First) over Count pixels, for the 8 pixels at Eight, the First of them counted
-// from Pixels; the last ones through a copy.
-template <typename TBlock>
-VEX_AVX2 inline void ForPixelBlocks(uint8_t *Pixels, int Count, const TBlock &Block) {
-    int X = 0;
-    for (; X < Count - KWide + 1; X += KWide)
-        Block(Pixels + X * KBpp, X);
-    if (X < Count) {
-        const size_t Bytes = size_t(Count - X) * KBpp;
-        uint8_t Eight[KWide * KBpp];
-        std::memcpy(Eight, Pixels + X * KBpp, Bytes);
-        Block(Eight, X);
-        std::memcpy(Pixels + X * KBpp, Eight, Bytes);
-    }
+// Lanes 0 .. Count - 1 of eight 32-bit lanes set (Count < 8).
+VEX_AVX2 inline __m256i FirstLanes(int Count) {
+    return _mm256_cmpgt_epi32(_mm256_set1_epi32(Count), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
 }
 
-// Runs Block(Pixels, Draws) over Count pixels, 8 at a time; the last ones through copies, padded
-// with draws of one half (Random(10) - 5 = 0, which leaves a raster walk where it is).
+// 8 pixels plus 16-bit offsets for their bytes (Low: pixels 0 .. 3, High: 4 .. 7), clamped. The
+// offsets may reach +-32767, so they are added with saturation; the pack clamps to bytes.
+VEX_AVX2 inline __m256i AddOffsets(__m256i Pixels, __m256i Low, __m256i High) {
+    const __m256i Widened = _mm256_cvtepu8_epi16(_mm256_castsi256_si128(Pixels));
+    const __m256i WidenedHigh = _mm256_cvtepu8_epi16(_mm256_extracti128_si256(Pixels, 1));
+    return PackBytes(_mm256_adds_epi16(Widened, Low), _mm256_adds_epi16(WidenedHigh, High));
+}
+
+// Pixels = Block(Pixels, Low, High) over Count pixels, 8 at a time, where Low and High are the
+// 16-bit lanes of Lanes for pixels 0 .. 3 and 4 .. 7 (four lanes a pixel). The last pixels go
+// through masked loads and stores, which touch nothing past them.
 template <typename TBlock>
-VEX_AVX2 inline void ForGrainBlocks(uint8_t *Pixels, const uint16_t *Draws, int Count,
+VEX_AVX2 inline void ForGrainBlocks(uint8_t *Pixels, const int16_t *Lanes, int Count,
                                     const TBlock &Block) {
     int X = 0;
-    for (; X < Count - KWide + 1; X += KWide)
-        Block(Pixels + X * KBpp, Draws + X * KGroupLanes);
+    for (; X < Count - KWide + 1; X += KWide) {
+        uint8_t *P = Pixels + X * KBpp;
+        const int16_t *L = Lanes + X * KGroupLanes;
+        Store(P, Block(Load(P), Load(L), Load(L + KLanes)));
+    }
     if (X < Count) {
-        const size_t Pixel = size_t(Count - X) * KBpp;
-        uint8_t P[KWide * KBpp];
-        uint16_t D[KWide * KGroupLanes];
-        std::fill(std::begin(D), std::end(D), uint16_t(0x8000));
-        std::memcpy(P, Pixels + X * KBpp, Pixel);
-        std::memcpy(D, Draws + X * KGroupLanes, Pixel * sizeof(uint16_t));
-        Block(P, D);
-        std::memcpy(Pixels + X * KBpp, P, Pixel);
+        int *P = reinterpret_cast<int *>(Pixels + X * KBpp);
+        const auto *L = reinterpret_cast<const long long *>(Lanes + X * KGroupLanes);
+        const __m256i Mask = FirstLanes(Count - X);
+        const __m256i LowMask = _mm256_cvtepi32_epi64(_mm256_castsi256_si128(Mask));
+        const __m256i HighMask = _mm256_cvtepi32_epi64(_mm256_extracti128_si256(Mask, 1));
+        const __m256i Result =
+            Block(_mm256_maskload_epi32(P, Mask), _mm256_maskload_epi64(L, LowMask),
+                  _mm256_maskload_epi64(L + KLanes / 4, HighMask));
+        _mm256_maskstore_epi32(P, Mask, Result);
     }
 }
 
-// Random(Amount) - Amount div 2 for 16 draws (four pixels): the high half of draw * Amount.
-// Both fit 16 bits as long as Amount does.
+// Random(Amount) - Amount div 2 for every draw: the high half of draw * Amount. Both fit 16 bits
+// as long as Amount does.
 struct TNoiseBlock {
     __m256i Amount;
     __m256i Half;
 
-    VEX_AVX2 __m256i Offsets(const uint16_t *Draws) const {
-        return _mm256_sub_epi16(_mm256_mulhi_epu16(Load(Draws), Amount), Half);
+    VEX_AVX2 __m256i Offsets(__m256i Draws) const {
+        return _mm256_sub_epi16(_mm256_mulhi_epu16(Draws, Amount), Half);
     }
 
-    // The offsets reach +-32767, so they are added with saturation; the pack clamps to bytes.
-    VEX_AVX2 void operator()(uint8_t *Pixels, const uint16_t *Draws) const {
-        const __m256i Low =
-            _mm256_adds_epi16(_mm256_cvtepu8_epi16(Load128(Pixels)), Offsets(Draws));
-        const __m256i High =
-            _mm256_adds_epi16(_mm256_cvtepu8_epi16(Load128(Pixels + 16)), Offsets(Draws + KLanes));
-        Store(Pixels, PackBytes(Low, High));
+    VEX_AVX2 __m256i operator()(__m256i Pixels, __m256i Low, __m256i High) const {
+        return AddOffsets(Pixels, Offsets(Low), Offsets(High));
     }
 };
 
@@ -199,7 +196,7 @@ struct TNoiseRun {
 
     VEX_AVX2 void operator()(uint8_t *Pixels, const uint16_t *Draws, int Count) const {
         const TNoiseBlock Block{Load(Amount.Lanes), Load(Half.Lanes)};
-        ForGrainBlocks(Pixels, Draws, Count, Block);
+        ForGrainBlocks(Pixels, reinterpret_cast<const int16_t *>(Draws), Count, Block);
     }
 };
 
@@ -277,18 +274,24 @@ public:
     }
 
 private:
-    // Random(10) - 5 for the colour channels of Count pixels, 0 for the unused byte.
+    // Random(10) - 5 for the colour channels of Count pixels, 0 for the unused byte. The last
+    // pixels' draws through a masked load, which reads nothing past them; their whole register
+    // goes to the chunk, whose room past the last pixel takes what follows them.
     VEX_AVX2 void AddSteps(const uint16_t *Draws, int Count) {
         const __m256i Ten = Load(TColourLanes(10).Lanes);
         const __m256i Five = Load(TColourLanes(5).Lanes);
         int16_t *To = FSteps + FFilled * KGroupLanes;
-        int I = 0;
-        for (; I < (Count - 3) * KGroupLanes; I += KLanes)
-            Store(To + I, _mm256_sub_epi16(_mm256_mulhi_epu16(Load(Draws + I), Ten), Five));
-        for (; I < Count * KGroupLanes; ++I)
-            To[I] = I % KGroupLanes < TGrainRandom::UsedDraws
-                        ? int16_t(((uint32_t(Draws[I]) * 10) >> 16) - 5)
-                        : int16_t(0);
+        int X = 0;
+        for (; X < Count - 3; X += 4)
+            Store(To + X * KGroupLanes,
+                  _mm256_sub_epi16(_mm256_mulhi_epu16(Load(Draws + X * KGroupLanes), Ten), Five));
+        if (X < Count) {
+            const __m256i Mask =
+                _mm256_cmpgt_epi64(_mm256_set1_epi64x(Count - X), _mm256_setr_epi64x(0, 1, 2, 3));
+            const __m256i Last = _mm256_maskload_epi64(
+                reinterpret_cast<const long long *>(Draws + X * KGroupLanes), Mask);
+            Store(To + X * KGroupLanes, _mm256_sub_epi16(_mm256_mulhi_epu16(Last, Ten), Five));
+        }
         FFilled += Count;
     }
 
@@ -384,32 +387,25 @@ private:
 
     // The offsets added to the pixels they belong to.
     VEX_AVX2 void Apply() {
-        TOffsetBlock Block{FOffsets};
+        const int16_t *Offsets = FOffsets;
         for (int Piece = 0; Piece < FPieceCount; ++Piece) {
             const auto [Pixels, Count] = FPieces[Piece];
-            ForPixelBlocks(Pixels, Count, Block);
-            Block.Offsets += Count * KGroupLanes;
+            ForGrainBlocks(Pixels, Offsets, Count, TOffsetBlock());
+            Offsets += Count * KGroupLanes;
         }
     }
 
-    // Adds the offsets of 8 pixels, the First from Offsets on.
     struct TOffsetBlock {
-        const int16_t *Offsets;
-
-        VEX_AVX2 void operator()(uint8_t *Eight, int First) const {
-            const int16_t *O = Offsets + First * KGroupLanes;
-            const __m256i Low = _mm256_adds_epi16(_mm256_cvtepu8_epi16(Load128(Eight)), Load(O));
-            const __m256i High =
-                _mm256_adds_epi16(_mm256_cvtepu8_epi16(Load128(Eight + 16)), Load(O + KLanes));
-            Store(Eight, PackBytes(Low, High));
+        VEX_AVX2 __m256i operator()(__m256i Pixels, __m256i Low, __m256i High) const {
+            return AddOffsets(Pixels, Low, High);
         }
     };
 
     int16_t FTop, FBias, FFloor;
     int16_t FCarry[KGroupLanes];
-    alignas(32) int16_t FSteps[KChunkPixels * KGroupLanes];
-    // Room for the 8-pixel blocks that run past the last piece.
-    alignas(32) int16_t FOffsets[(KChunkPixels + KWide) * KGroupLanes] = {};
+    // Room for a register of steps past the last pixel.
+    alignas(32) int16_t FSteps[(KChunkPixels + 4) * KGroupLanes];
+    alignas(32) int16_t FOffsets[KChunkPixels * KGroupLanes];
     struct TPiece {
         uint8_t *Pixels;
         int Count;
@@ -431,9 +427,15 @@ VEX_AVX2 void RasterNoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom
 
 constexpr TPixelKernels KAvx2{"avx2", HalveAvx2, LightAvx2, TurnRows, NoiseAvx2, RasterNoiseAvx2};
 
+VEX_AVX2 void SeedGrainBlockAvx2(uint16_t *Draws, uint32_t Seed) {
+    TGrainRandom::SeedBlock(Draws, Seed);
+}
+
 VEX_AVX2 void NextGrainBlockAvx2(uint16_t *Draws) {
     TGrainRandom::NextBlock(Draws);
 }
+
+constexpr TGrainBlockSteps KAvx2GrainBlockSteps{SeedGrainBlockAvx2, NextGrainBlockAvx2};
 
 bool HasAvx2() {
     __builtin_cpu_init();
@@ -445,8 +447,8 @@ const TPixelKernels *Avx2PixelKernels() {
     return HasAvx2() ? &KAvx2 : nullptr;
 }
 
-TGrainBlockStep Avx2GrainBlockStep() {
-    return HasAvx2() ? NextGrainBlockAvx2 : nullptr;
+const TGrainBlockSteps *Avx2GrainBlockSteps() {
+    return HasAvx2() ? &KAvx2GrainBlockSteps : nullptr;
 }
 
 #else
@@ -455,7 +457,7 @@ const TPixelKernels *Avx2PixelKernels() {
     return nullptr;
 }
 
-TGrainBlockStep Avx2GrainBlockStep() {
+const TGrainBlockSteps *Avx2GrainBlockSteps() {
     return nullptr;
 }
 

@@ -10,8 +10,13 @@ namespace Vex {
 // The AVX2 set, or null where the processor or the build has no AVX2.
 const TPixelKernels *Avx2PixelKernels();
 
-// TGrainRandom::NextBlock in AVX2, or null likewise.
-using TGrainBlockStep = void (*)(uint16_t *Draws);
-TGrainBlockStep Avx2GrainBlockStep();
+// TGrainRandom's SeedBlock and NextBlock.
+struct TGrainBlockSteps {
+    void (*Seed)(uint16_t *Draws, uint32_t Seed);
+    void (*Next)(uint16_t *Draws);
+};
+
+// TGrainRandom's block steps in AVX2, or null likewise.
+const TGrainBlockSteps *Avx2GrainBlockSteps();
 
 } // namespace Vex

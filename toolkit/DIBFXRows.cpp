@@ -31,31 +31,26 @@ TConstPixelPlane PlaneOf(const TBitmap &Bitmap) {
 }
 
 namespace {
-// A bijective scramble, so that neighbouring inputs give unrelated outputs.
-uint32_t MixSeed(uint32_t X) {
-    X ^= X >> 16;
-    X *= 0x85EBCA6Bu;
-    X ^= X >> 13;
-    X *= 0xC2B2AE35u;
-    X ^= X >> 16;
-    return X;
+void SeedGrainBlock(uint16_t *Draws, uint32_t Seed) {
+    TGrainRandom::SeedBlock(Draws, Seed);
 }
 
-// The grain sequence is this many (24, 55) generators side by side.
-constexpr int KGrainLanes = 16;
-static_assert(55 * KGrainLanes == TGrainRandom::BlockDraws);
+void NextGrainBlock(uint16_t *Draws) {
+    TGrainRandom::NextBlock(Draws);
+}
+
+// The AVX2 copies where there are some: the block steps are a sizeable share of the grain loops'
+// work.
+const TGrainBlockSteps &GrainBlockSteps() {
+    static constexpr TGrainBlockSteps Baseline{SeedGrainBlock, NextGrainBlock};
+    static const TGrainBlockSteps &Fastest =
+        Avx2GrainBlockSteps() ? *Avx2GrainBlockSteps() : Baseline;
+    return Fastest;
+}
 } // namespace
 
 TGrainRandom::TGrainRandom(uint32_t Seed) {
-    // The block stands for the 880 draws before the first one.
-    for (int I = 0; I < BlockDraws / 2; ++I) {
-        const uint32_t Pair = MixSeed(Seed + uint32_t(I) * 0x9E3779B9u);
-        FDraws[2 * I] = uint16_t(Pair);
-        FDraws[2 * I + 1] = uint16_t(Pair >> 16);
-    }
-    // An odd seed in each interleaved generator gives it its full period.
-    for (int Lane = 0; Lane < KGrainLanes; ++Lane)
-        FDraws[Lane] |= 1;
+    GrainBlockSteps().Seed(FDraws, Seed);
 }
 
 TGrainRandom TGrainRandom::FromProcessRandom() {
@@ -64,20 +59,8 @@ TGrainRandom TGrainRandom::FromProcessRandom() {
     return TGrainRandom((High << 16) | Low);
 }
 
-namespace {
-void NextGrainBlock(uint16_t *Draws) {
-    TGrainRandom::NextBlock(Draws);
-}
-} // namespace
-
 void TGrainRandom::Refill() {
-    // The AVX2 copy where there is one: it halves the additions, a sizeable share of the grain
-    // loops' work.
-    static const TGrainBlockStep Step = [] {
-        const TGrainBlockStep Avx2 = Avx2GrainBlockStep();
-        return Avx2 ? Avx2 : NextGrainBlock;
-    }();
-    Step(FDraws);
+    GrainBlockSteps().Next(FDraws);
     FNext = 0;
 }
 

@@ -81,6 +81,22 @@ public:
         return {First, size_t(GroupDraws * Count)};
     }
 
+    // The block that stands for the 880 draws before the first one, for Seed.
+    [[gnu::always_inline]] static void SeedBlock(uint16_t *Draws, uint32_t Seed) {
+        for (int I = 0; I < BlockDraws / 2; ++I) {
+            // A bijective scramble, so that neighbouring seeds start unrelated sequences.
+            uint32_t Pair = Seed + uint32_t(I) * 0x9E3779B9u;
+            Pair = (Pair ^ (Pair >> 16)) * 0x85EBCA6Bu;
+            Pair = (Pair ^ (Pair >> 13)) * 0xC2B2AE35u;
+            Pair ^= Pair >> 16;
+            Draws[2 * I] = uint16_t(Pair);
+            Draws[2 * I + 1] = uint16_t(Pair >> 16);
+        }
+        // An odd seed in each of the 16 interleaved generators gives it its full period.
+        for (int Lane = 0; Lane < 16; ++Lane)
+            Draws[Lane] |= 1;
+    }
+
     // Replaces Draws, a block of the sequence, with the next block, in place: draw i of the new
     // block replaces draw i - 880; draw i - 384 is in the old block (at i + 496, not yet replaced)
     // for the first 384 draws, and in the new one after them.
