@@ -106,23 +106,24 @@ std::vector<int64_t> ColumnOffsets(int Columns, float Step) {
     const int64_t Mantissa = int64_t(std::ldexp(Fraction, 24));
     const int Shift = 24 - Exponent;
     std::vector<int64_t> Offsets(size_t(std::max(Columns, 0)));
-    for (int K = 0; K + 1 < Columns; ++K) {
-        const int64_t Exact = K * Mantissa; // below 2^55 in magnitude
-        int64_t Value;
-        if (Shift <= 0) {
-            // Whole numbers; anything past 2^31 saturates, so the factor is bounded first.
-            Value = std::clamp<int64_t>(Exact, -(int64_t(1) << 31), int64_t(1) << 31) *
-                    (int64_t(1) << std::min(-Shift, 31));
-        } else if (Shift >= 62) {
-            // Far below a half in magnitude: rounds to 0.
-            Value = 0;
-        } else {
+    // Far below a half in magnitude (Shift >= 62), every multiple rounds to 0.
+    if (Shift <= 0) {
+        // Whole numbers; anything past 2^31 saturates, so the factor is bounded first.
+        const int64_t Scale = int64_t(1) << std::min(-Shift, 31);
+        for (int K = 0; K + 1 < Columns; ++K) {
+            const int64_t Bounded =
+                std::clamp<int64_t>(K * Mantissa, -(int64_t(1) << 31), int64_t(1) << 31);
+            Offsets[size_t(K + 1)] = std::clamp<int64_t>(Bounded * Scale, INT_MIN, INT_MAX);
+        }
+    } else if (Shift < 62) {
+        const int64_t Half = int64_t(1) << (Shift - 1);
+        int64_t Exact = 0; // k * Step * 2^Shift, below 2^55 in magnitude
+        for (int K = 0; K + 1 < Columns; ++K, Exact += Mantissa) {
             const int64_t Floor = Exact >> Shift;
             const int64_t Rest = Exact - (Floor << Shift);
-            const int64_t Half = int64_t(1) << (Shift - 1);
-            Value = Floor + ((Rest + (Floor & 1) + Half - 1) >> Shift);
+            const int64_t Rounded = Floor + ((Rest + (Floor & 1) + Half - 1) >> Shift);
+            Offsets[size_t(K + 1)] = std::clamp<int64_t>(Rounded, INT_MIN, INT_MAX);
         }
-        Offsets[size_t(K + 1)] = std::clamp<int64_t>(Value, INT_MIN, INT_MAX);
     }
     return Offsets;
 }
@@ -235,78 +236,36 @@ private:
 // Sources up to this height have exact integer row starts (see TRowStarts).
 constexpr int KMaxTurnHeight = 1 << 16;
 
-// One destination row of a turn: white outside the columns [First, Last), and inside them copies
-// of the source pixels at Start + Distances[c], an address taken in wrapping arithmetic (Start
-// itself may lie outside the source).
-struct TTurnedRow {
-    uint8_t *Out = nullptr;
-    uintptr_t Start = 0;
-    int First = 0;
-    int Last = 0;
-
-    const uint8_t *Sample(const int64_t *Distances, int Column) const {
-        return reinterpret_cast<const uint8_t *>(Start + uintptr_t(Distances[Column]));
-    }
-};
-
-void CopySamples(const TTurnedRow &Row, const int64_t *Distances, int From, int To) {
-    const auto [Out, Start, First, Last] = Row;
-#pragma GCC unroll 8
-    for (int C = From; C < To; ++C)
-        std::memcpy(Out + C * KBpp, reinterpret_cast<const uint8_t *>(Start + Distances[C]), KBpp);
-}
-
-// The samples of columns From .. To - 1 of two rows side by side: each distance is loaded once
-// for both rows, and two neighbouring columns are stored at once, which lets the loads and
-// stores of a pixel cost less than three memory accesses.
-void CopySamplePairs(const TTurnedRow &Row, const TTurnedRow &Next, const int64_t *Distances,
-                     int From, int To) {
-    uint8_t *const OutA = Row.Out;
-    uint8_t *const OutB = Next.Out;
-    const uintptr_t StartA = Row.Start;
-    const uintptr_t StartB = Next.Start;
-    int C = From;
-#pragma GCC unroll 4
-    for (; C + 2 <= To; C += 2) {
-        const uintptr_t Left = uintptr_t(Distances[C]);
-        const uintptr_t Right = uintptr_t(Distances[C + 1]);
-        uint32_t Pixels[4];
-        std::memcpy(Pixels, reinterpret_cast<const uint8_t *>(StartA + Left), KBpp);
-        std::memcpy(Pixels + 1, reinterpret_cast<const uint8_t *>(StartA + Right), KBpp);
-        std::memcpy(Pixels + 2, reinterpret_cast<const uint8_t *>(StartB + Left), KBpp);
-        std::memcpy(Pixels + 3, reinterpret_cast<const uint8_t *>(StartB + Right), KBpp);
-        std::memcpy(OutA + C * KBpp, Pixels, 2 * KBpp);
-        std::memcpy(OutB + C * KBpp, Pixels + 2, 2 * KBpp);
-    }
-    CopySamples(Row, Distances, C, To);
-    CopySamples(Next, Distances, C, To);
-}
-
 // White is every byte 0xFF.
 void FillWhite(uint8_t *Out, int From, int To) {
     if (From < To)
         std::memset(Out + From * KBpp, 0xFF, size_t(To - From) * KBpp);
 }
 
-// Rows come in pairs (Next may be Row itself, for a last odd row): where both sample inside the
-// source, they are copied together.
-void WriteTurnedRows(const TTurnedRow &Row, const TTurnedRow &Next, int Width,
+// A group of rows (a short last group repeats its last row): each row white outside its run and its
+// own columns, and the columns where all of them sample inside the source together.
+void WriteTurnedRows(const TTurnedRow *Rows, const TTurnGroup &Group, int Width,
                      const int64_t *Distances) {
-    const int Both = std::max(Row.First, Next.First);
-    const int BothEnd = std::max(Both, std::min(Row.Last, Next.Last));
-    for (const TTurnedRow *One : {&Row, &Next}) {
-        FillWhite(One->Out, 0, One->First);
-        CopySamples(*One, Distances, One->First, std::min(Both, One->Last));
-        CopySamples(*One, Distances, std::max(BothEnd, One->First), One->Last);
-        FillWhite(One->Out, One->Last, Width);
-        if (&Row == &Next)
-            break;
+    int From = 0;
+    int To = Width;
+    for (int I = 0; I < Group.Rows; ++I) {
+        From = std::max(From, Rows[I].First);
+        To = std::min(To, Rows[I].Last);
     }
-    CopySamplePairs(Row, Next, Distances, Both, BothEnd);
+    To = std::max(From, To);
+    for (int I = 0; I < Group.Rows; ++I) {
+        const TTurnedRow &Row = Rows[I];
+        FillWhite(Row.Out, 0, Row.First);
+        CopyTurnedSamples(Row, Distances, Row.First, std::min(From, Row.Last));
+        CopyTurnedSamples(Row, Distances, std::max(To, Row.First), Row.Last);
+        FillWhite(Row.Out, Row.Last, Width);
+    }
+    Group.Copy(Rows, Distances, From, To);
 }
 } // namespace
 
-void TurnRows(const TConstPixelPlane &Source, const TPixelPlane &Dest, const TRotation &Rotation) {
+void TurnRows(const TConstPixelPlane &Source, const TPixelPlane &Dest, const TRotation &Rotation,
+              const TTurnGroup &Group) {
     if (Dest.Width <= 0 || Dest.Height <= 0)
         return;
     // Beyond this height the plain loop: the row starts in integers need the height to be small.
@@ -342,12 +301,12 @@ void TurnRows(const TConstPixelPlane &Source, const TPixelPlane &Dest, const TRo
         Row.Last = std::max(Row.First, std::min(LastX, LastY));
         return Row;
     };
-    for (int K = 0; K < Dest.Height; K += 2) {
-        const TTurnedRow Row = NextRow(K);
-        if (K + 1 < Dest.Height)
-            WriteTurnedRows(Row, NextRow(K + 1), Dest.Width, Distance.data());
-        else
-            WriteTurnedRows(Row, Row, Dest.Width, Distance.data());
+    TTurnedRow Rows[TTurnGroup::MaxRows];
+    for (int K = 0; K < Dest.Height; K += Group.Rows) {
+        const int Count = std::min(Group.Rows, Dest.Height - K);
+        for (int I = 0; I < Group.Rows; ++I)
+            Rows[I] = I < Count ? NextRow(K + I) : Rows[Count - 1];
+        WriteTurnedRows(Rows, Group, Dest.Width, Distance.data());
     }
 }
 
@@ -456,6 +415,35 @@ void LightBaseline(const TConstPixelPlane &Light, const TPixelPlane &Target) {
     Reference::Light(Light, Target);
 }
 #endif
+
+// Turning two rows at a time: each distance is loaded once for both rows, and two neighbouring
+// columns are stored at once, which lets a pixel cost less than three memory accesses.
+void CopySamplePairs(const TTurnedRow *Rows, const int64_t *Distances, int From, int To) {
+    uint8_t *const OutA = Rows[0].Out;
+    uint8_t *const OutB = Rows[1].Out;
+    const uintptr_t StartA = Rows[0].Start;
+    const uintptr_t StartB = Rows[1].Start;
+    int C = From;
+#pragma GCC unroll 4
+    for (; C + 2 <= To; C += 2) {
+        const uintptr_t Left = uintptr_t(Distances[C]);
+        const uintptr_t Right = uintptr_t(Distances[C + 1]);
+        uint32_t Pixels[4];
+        std::memcpy(Pixels, reinterpret_cast<const uint8_t *>(StartA + Left), KBpp);
+        std::memcpy(Pixels + 1, reinterpret_cast<const uint8_t *>(StartA + Right), KBpp);
+        std::memcpy(Pixels + 2, reinterpret_cast<const uint8_t *>(StartB + Left), KBpp);
+        std::memcpy(Pixels + 3, reinterpret_cast<const uint8_t *>(StartB + Right), KBpp);
+        std::memcpy(OutA + C * KBpp, Pixels, 2 * KBpp);
+        std::memcpy(OutB + C * KBpp, Pixels + 2, 2 * KBpp);
+    }
+    CopyTurnedSamples(Rows[0], Distances, C, To);
+    CopyTurnedSamples(Rows[1], Distances, C, To);
+}
+
+void RotateBaseline(const TConstPixelPlane &Source, const TPixelPlane &Dest,
+                    const TRotation &Rotation) {
+    TurnRows(Source, Dest, Rotation, {2, CopySamplePairs});
+}
 
 // Grain is added in 16-bit lanes, one per byte of a block's pixels.
 constexpr int KGrainBlock = 64;
@@ -580,8 +568,8 @@ void RasterNoiseBaseline(const TPixelPlane &Plane, int Amount, TGrainRandom &Gra
     ForGrainRuns(Plane, Grain, Run);
 }
 
-constexpr TPixelKernels KBaseline{"baseline", HalveBaseline, LightBaseline,
-                                  TurnRows,   NoiseBaseline, RasterNoiseBaseline};
+constexpr TPixelKernels KBaseline{"baseline",     HalveBaseline, LightBaseline,
+                                  RotateBaseline, NoiseBaseline, RasterNoiseBaseline};
 } // namespace
 
 std::span<const TPixelKernels> AvailablePixelKernels() {

@@ -139,11 +139,38 @@ struct TRotationFrame {
 // The frame of a turn of a source of Width x Height pixels (both above 0).
 VEX_EXPORT TRotationFrame FrameRotation(int Width, int Height, const TRotation &Rotation);
 
-// Fills Dest by nearest-pixel sampling of Source turned as Rotation says (Source not empty). The
-// loop copies single pixels from scattered places, which wider registers do not speed up
-// (gathers cost about as much as single loads): every set uses it.
+// One destination row of a turn: white outside the columns [First, Last), and inside them copies
+// of the source pixels at Start + Distances[c], an address taken in wrapping arithmetic (Start
+// itself may lie outside the source).
+struct TTurnedRow {
+    uint8_t *Out = nullptr;
+    uintptr_t Start = 0;
+    int First = 0;
+    int Last = 0;
+};
+
+// The samples of columns From .. To - 1 of Row.
+inline void CopyTurnedSamples(const TTurnedRow &Row, const int64_t *Distances, int From, int To) {
+    uint8_t *const Out = Row.Out;
+    const uintptr_t Start = Row.Start;
+#pragma GCC unroll 8
+    for (int C = From; C < To; ++C)
+        std::memcpy(Out + C * 4, reinterpret_cast<const uint8_t *>(Start + uintptr_t(Distances[C])),
+                    4);
+}
+
+// How a kernel set turns rows: Rows neighbouring rows at a time, their common columns copied by
+// Copy, so that a distance loaded once serves every row and several samples are stored at once.
+struct TTurnGroup {
+    static constexpr int MaxRows = 4;
+    int Rows;
+    void (*Copy)(const TTurnedRow *Rows, const int64_t *Distances, int From, int To);
+};
+
+// Fills Dest by nearest-pixel sampling of Source turned as Rotation says (Source not empty),
+// Group.Rows rows at a time.
 VEX_EXPORT void TurnRows(const TConstPixelPlane &Source, const TPixelPlane &Dest,
-                         const TRotation &Rotation);
+                         const TRotation &Rotation, const TTurnGroup &Group);
 
 // Calls Run(Pixels, Draws, Count) over all of Plane's pixels in order, rows top to bottom, in runs
 // of Count pixels with a group of Grain's draws each (Draws[4 * i + c] for channel c of pixel i).
