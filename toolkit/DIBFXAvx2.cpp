@@ -33,10 +33,6 @@ VEX_AVX2 inline void Store(void *P, __m256i Value) {
     _mm256_storeu_si256(static_cast<__m256i *>(P), Value);
 }
 
-VEX_AVX2 inline __m128i Load128(const void *P) {
-    return _mm_loadu_si128(static_cast<const __m128i *>(P));
-}
-
 // The 16-bit lanes of Low (pixels 0 .. 3) and High (4 .. 7) clamped to bytes, in pixel order.
 VEX_AVX2 inline __m256i PackBytes(__m256i Low, __m256i High) {
     // The pack works per 128-bit half and gives pixels 0 1 4 5 | 2 3 6 7.
@@ -163,15 +159,10 @@ VEX_AVX2 void RotateAvx2(const TConstPixelPlane &Source, const TPixelPlane &Dest
 constexpr int KGroupLanes = TGrainRandom::GroupDraws;
 constexpr int KLanes = 16;
 
-// A 16-lane pattern of Value on the colour channels and 0 on the unused byte.
-struct TColourLanes {
-    int16_t Lanes[KLanes];
-
-    explicit TColourLanes(int Value) {
-        for (int I = 0; I < KLanes; ++I)
-            Lanes[I] = int16_t(I % KGroupLanes < TGrainRandom::UsedDraws ? Value : 0);
-    }
-};
+// The lanes of four pixels with Value on the colour channels and 0 on the unused byte.
+VEX_AVX2 inline __m256i ColourLanes(int Value) {
+    return _mm256_blend_epi16(_mm256_set1_epi16(int16_t(Value)), _mm256_setzero_si256(), 0x88);
+}
 
 // Lanes 0 .. Count - 1 of eight 32-bit lanes set (Count < 8).
 VEX_AVX2 inline __m256i FirstLanes(int Count) {
@@ -227,11 +218,10 @@ struct TNoiseBlock {
 };
 
 struct TNoiseRun {
-    TColourLanes Amount;
-    TColourLanes Half;
+    int Amount;
 
     VEX_AVX2 void operator()(uint8_t *Pixels, const uint16_t *Draws, int Count) const {
-        const TNoiseBlock Block{Load(Amount.Lanes), Load(Half.Lanes)};
+        const TNoiseBlock Block{ColourLanes(Amount), ColourLanes(Amount / 2)};
         ForGrainBlocks(Pixels, reinterpret_cast<const int16_t *>(Draws), Count, Block);
     }
 };
@@ -246,41 +236,161 @@ VEX_AVX2 void NoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom &Grai
         Reference::Noise(Plane, Amount, Grain);
         return;
     }
-    TNoiseRun Run{TColourLanes(Amount), TColourLanes(Amount / 2)};
+    TNoiseRun Run{Amount};
     ForGrainRuns(Plane, Grain, Run);
 }
 
 // Raster noise. The offsets walk by Random(10) - 5 within +-Amount in one chain through every
 // pixel of the bitmap, which no register can take side by side. So the walk goes in chunks of 16
-// segments of 16 pixels, walked side by side four to a register (one per 64-bit quarter) and four
-// registers at once: first each segment's walk as a function of its start (a start s ends at
-// clamp(s + sum of the steps, end from -Amount, end from +Amount)), then the segments' starts one
-// after another from the offsets carried in, then the walks themselves. Offsets are held as
-// o + 32767 - Amount, so that the upper bound is where a saturating addition stops and the lower
-// one a maximum; a saturated sum of a start and a segment's steps still clamps to the right end.
-constexpr int KQuarters = 4;
-constexpr int KSegmentSets = 4;
-constexpr int KSegments = KSegmentSets * KQuarters;
+// segments of 16 pixels, walked side by side, a segment to each slot of a register (a pixel's
+// lanes) and as many registers as it takes at once: first each segment's walk as a function of
+// its start (a start s ends at clamp(s + sum of the steps, end from -Amount, end from +Amount)),
+// then the segments' starts one after another from the offsets carried in, then the walks
+// themselves. Offsets are held as o + Top - Amount, so that the upper bound is where a saturating
+// addition stops and the lower one a maximum; a saturated sum of a start and a segment's steps
+// (at most 80 apart) still clamps to the right end.
+constexpr int KSegments = 16;
 constexpr int KSegmentPixels = 16;
 constexpr int KChunkPixels = KSegments * KSegmentPixels;
 
-// Four registers of four pixels each become four registers of their first, second, third and
-// fourth pixels: the 4 x 4 transpose of their 64-bit quarters, its own inverse.
-VEX_AVX2 inline void Transpose(__m256i &A, __m256i &B, __m256i &C, __m256i &D) {
-    const __m256i AB0 = _mm256_unpacklo_epi64(A, B);
-    const __m256i AB1 = _mm256_unpackhi_epi64(A, B);
-    const __m256i CD0 = _mm256_unpacklo_epi64(C, D);
-    const __m256i CD1 = _mm256_unpackhi_epi64(C, D);
-    A = _mm256_permute2x128_si256(AB0, CD0, 0x20);
-    B = _mm256_permute2x128_si256(AB1, CD1, 0x20);
-    C = _mm256_permute2x128_si256(AB0, CD0, 0x31);
-    D = _mm256_permute2x128_si256(AB1, CD1, 0x31);
+// The 64-bit slots 0 .. Count - 1 set (none for Count <= 0).
+VEX_AVX2 inline __m256i FirstSlots(int Count) {
+    return _mm256_cmpgt_epi64(_mm256_set1_epi64x(Count), _mm256_setr_epi64x(0, 1, 2, 3));
 }
 
-class TRasterWalk {
+// Random(10) - 5 for the colour channels of four pixels' draws, 0 for the unused byte.
+VEX_AVX2 inline __m256i RasterSteps(__m256i Draws) {
+    return _mm256_sub_epi16(_mm256_mulhi_epu16(Draws, ColourLanes(10)), ColourLanes(5));
+}
+
+// A walk in 16-bit lanes, for bounds up to 32762: four pixels to a register.
+struct TWideLanes {
+    using TLane = int16_t;
+    static constexpr int Slots = 4;
+    static constexpr int Top = 32767;
+
+    static VEX_AVX2 __m256i Set(int Value) { return _mm256_set1_epi16(int16_t(Value)); }
+    static VEX_AVX2 __m256i Add(__m256i A, __m256i B) { return _mm256_add_epi16(A, B); }
+    static VEX_AVX2 __m256i AddSat(__m256i A, __m256i B) { return _mm256_adds_epi16(A, B); }
+    static VEX_AVX2 __m256i Sub(__m256i A, __m256i B) { return _mm256_sub_epi16(A, B); }
+    static VEX_AVX2 __m256i Max(__m256i A, __m256i B) { return _mm256_max_epi16(A, B); }
+    static VEX_AVX2 __m256i Min(__m256i A, __m256i B) { return _mm256_min_epi16(A, B); }
+
+    // One pixel's lanes in every slot, and back.
+    static VEX_AVX2 __m256i Broadcast(const TLane *Lanes) {
+        int64_t Slot;
+        std::memcpy(&Slot, Lanes, sizeof Slot);
+        return _mm256_set1_epi64x(Slot);
+    }
+    static VEX_AVX2 void StoreSlot(TLane *Lanes, __m256i Value) {
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(Lanes), _mm256_castsi256_si128(Value));
+    }
+
+    // Registers of four pixels each become registers of their first, second, third and fourth
+    // pixels: the 4 x 4 transpose of their 64-bit slots, its own inverse.
+    static VEX_AVX2 void Transpose(__m256i (&R)[Slots]) {
+        const __m256i AB0 = _mm256_unpacklo_epi64(R[0], R[1]);
+        const __m256i AB1 = _mm256_unpackhi_epi64(R[0], R[1]);
+        const __m256i CD0 = _mm256_unpacklo_epi64(R[2], R[3]);
+        const __m256i CD1 = _mm256_unpackhi_epi64(R[2], R[3]);
+        R[0] = _mm256_permute2x128_si256(AB0, CD0, 0x20);
+        R[1] = _mm256_permute2x128_si256(AB1, CD1, 0x20);
+        R[2] = _mm256_permute2x128_si256(AB0, CD0, 0x31);
+        R[3] = _mm256_permute2x128_si256(AB1, CD1, 0x31);
+    }
+
+    // The steps of the pixels of a register, from their draws (four per pixel).
+    static VEX_AVX2 __m256i Steps(const __m256i (&Draws)[1]) { return RasterSteps(Draws[0]); }
+
+    // The offsets of Count pixels added to them.
+    static VEX_AVX2 void AddTo(uint8_t *Pixels, const TLane *Offsets, int Count) {
+        ForGrainBlocks(Pixels, Offsets, Count, TOffsetBlock());
+    }
+
+    struct TOffsetBlock {
+        VEX_AVX2 __m256i operator()(__m256i Pixels, __m256i Low, __m256i High) const {
+            return AddOffsets(Pixels, Low, High);
+        }
+    };
+};
+
+// A walk in 8-bit lanes, for bounds up to 127: eight pixels to a register, every step half the
+// work of the wide walk.
+struct TNarrowLanes {
+    using TLane = int8_t;
+    static constexpr int Slots = 8;
+    static constexpr int Top = 127;
+
+    static VEX_AVX2 __m256i Set(int Value) { return _mm256_set1_epi8(int8_t(Value)); }
+    static VEX_AVX2 __m256i Add(__m256i A, __m256i B) { return _mm256_add_epi8(A, B); }
+    static VEX_AVX2 __m256i AddSat(__m256i A, __m256i B) { return _mm256_adds_epi8(A, B); }
+    static VEX_AVX2 __m256i Sub(__m256i A, __m256i B) { return _mm256_sub_epi8(A, B); }
+    static VEX_AVX2 __m256i Max(__m256i A, __m256i B) { return _mm256_max_epi8(A, B); }
+    static VEX_AVX2 __m256i Min(__m256i A, __m256i B) { return _mm256_min_epi8(A, B); }
+
+    static VEX_AVX2 __m256i Broadcast(const TLane *Lanes) {
+        int32_t Slot;
+        std::memcpy(&Slot, Lanes, sizeof Slot);
+        return _mm256_set1_epi32(Slot);
+    }
+    static VEX_AVX2 void StoreSlot(TLane *Lanes, __m256i Value) {
+        const int32_t Slot = _mm256_cvtsi256_si32(Value);
+        std::memcpy(Lanes, &Slot, sizeof Slot);
+    }
+
+    // The 8 x 8 transpose of the 32-bit slots of eight registers, its own inverse.
+    static VEX_AVX2 void Transpose(__m256i (&R)[Slots]) {
+        __m256i T[Slots], U[Slots];
+#pragma GCC unroll 4
+        for (int I = 0; I < Slots; I += 2) {
+            T[I] = _mm256_unpacklo_epi32(R[I], R[I + 1]);
+            T[I + 1] = _mm256_unpackhi_epi32(R[I], R[I + 1]);
+        }
+#pragma GCC unroll 2
+        for (int I = 0; I < Slots; I += 4) {
+            U[I] = _mm256_unpacklo_epi64(T[I], T[I + 2]);
+            U[I + 1] = _mm256_unpackhi_epi64(T[I], T[I + 2]);
+            U[I + 2] = _mm256_unpacklo_epi64(T[I + 1], T[I + 3]);
+            U[I + 3] = _mm256_unpackhi_epi64(T[I + 1], T[I + 3]);
+        }
+#pragma GCC unroll 4
+        for (int I = 0; I < 4; ++I) {
+            R[I] = _mm256_permute2x128_si256(U[I], U[I + 4], 0x20);
+            R[I + 4] = _mm256_permute2x128_si256(U[I], U[I + 4], 0x31);
+        }
+    }
+
+    // Steps of 16 bits (at most 5 in size), packed to bytes in pixel order.
+    static VEX_AVX2 __m256i Steps(const __m256i (&Draws)[2]) {
+        const __m256i Packed = _mm256_packs_epi16(RasterSteps(Draws[0]), RasterSteps(Draws[1]));
+        return _mm256_permute4x64_epi64(Packed, 0xD8);
+    }
+
+    // Each byte p + o clamped to 0 .. 255 is (p - 128) + o with signed saturation, plus 128.
+    static VEX_AVX2 void AddTo(uint8_t *Pixels, const TLane *Offsets, int Count) {
+        const __m256i Middle = _mm256_set1_epi8(char(128));
+        int X = 0;
+        for (; X < Count - KWide + 1; X += KWide) {
+            const __m256i P = _mm256_xor_si256(Load(Pixels + X * KBpp), Middle);
+            Store(Pixels + X * KBpp,
+                  _mm256_xor_si256(_mm256_adds_epi8(P, Load(Offsets + X * KBpp)), Middle));
+        }
+        if (X < Count) {
+            int *P = reinterpret_cast<int *>(Pixels + X * KBpp);
+            const __m256i Mask = FirstLanes(Count - X);
+            const __m256i Shifted = _mm256_xor_si256(_mm256_maskload_epi32(P, Mask), Middle);
+            const __m256i Sum = _mm256_adds_epi8(Shifted, Load(Offsets + X * KBpp));
+            _mm256_maskstore_epi32(P, Mask, _mm256_xor_si256(Sum, Middle));
+        }
+    }
+};
+
+template <typename TLanes> class TRasterWalk {
 public:
+    using TLane = typename TLanes::TLane;
+
     explicit TRasterWalk(int Amount)
-        : FTop(32767), FBias(int16_t(32767 - Amount)), FFloor(int16_t(32767 - 2 * Amount)) {
+        : FBias(TLane(TLanes::Top - Amount)), FFloor(TLane(TLanes::Top - 2 * Amount)) {
         std::fill(std::begin(FCarry), std::end(FCarry), FBias);
     }
 
@@ -302,146 +412,122 @@ public:
     VEX_AVX2 void Flush() {
         if (FFilled == 0)
             return;
-        std::fill(FSteps + FFilled * KGroupLanes, std::end(FSteps), int16_t(0));
+        std::fill(FSteps + FFilled * KGroupLanes, std::end(FSteps), TLane(0));
         Walk();
-        Apply();
+        const TLane *Offsets = FOffsets;
+        for (int Piece = 0; Piece < FPieceCount; ++Piece) {
+            const auto [Pixels, Count] = FPieces[Piece];
+            TLanes::AddTo(Pixels, Offsets, Count);
+            Offsets += Count * KGroupLanes;
+        }
         FFilled = 0;
         FPieceCount = 0;
     }
 
 private:
-    // Random(10) - 5 for the colour channels of Count pixels, 0 for the unused byte. The last
-    // pixels' draws through a masked load, which reads nothing past them; their whole register
-    // goes to the chunk, whose room past the last pixel takes what follows them.
+    static constexpr int Slots = TLanes::Slots;
+    static constexpr int Sets = KSegments / Slots;
+    static constexpr int SegmentLanes = KSegmentPixels * KGroupLanes;
+    using TSetSteps = __m256i[KSegmentPixels];
+
+    // The steps of Count pixels at the end of the chunk. The last pixels' draws come through
+    // masked loads, which read nothing past them; their whole register goes to the chunk, whose
+    // room past the last pixel takes what follows them.
     VEX_AVX2 void AddSteps(const uint16_t *Draws, int Count) {
-        const __m256i Ten = Load(TColourLanes(10).Lanes);
-        const __m256i Five = Load(TColourLanes(5).Lanes);
-        int16_t *To = FSteps + FFilled * KGroupLanes;
+        constexpr int Registers = Slots / 4;
+        TLane *To = FSteps + FFilled * KGroupLanes;
         int X = 0;
-        for (; X < Count - 3; X += 4)
-            Store(To + X * KGroupLanes,
-                  _mm256_sub_epi16(_mm256_mulhi_epu16(Load(Draws + X * KGroupLanes), Ten), Five));
+        for (; X < Count - Slots + 1; X += Slots) {
+            __m256i Four[Registers];
+            for (int R = 0; R < Registers; ++R)
+                Four[R] = Load(Draws + (X + 4 * R) * KGroupLanes);
+            Store(To + X * KGroupLanes, TLanes::Steps(Four));
+        }
         if (X < Count) {
-            const __m256i Mask =
-                _mm256_cmpgt_epi64(_mm256_set1_epi64x(Count - X), _mm256_setr_epi64x(0, 1, 2, 3));
-            const __m256i Last = _mm256_maskload_epi64(
-                reinterpret_cast<const long long *>(Draws + X * KGroupLanes), Mask);
-            Store(To + X * KGroupLanes, _mm256_sub_epi16(_mm256_mulhi_epu16(Last, Ten), Five));
+            __m256i Four[Registers];
+            for (int R = 0; R < Registers; ++R)
+                Four[R] = _mm256_maskload_epi64(
+                    reinterpret_cast<const long long *>(Draws + (X + 4 * R) * KGroupLanes),
+                    FirstSlots(Count - X - 4 * R));
+            Store(To + X * KGroupLanes, TLanes::Steps(Four));
         }
         FFilled += Count;
     }
 
     // The chunk's steps become its offsets; the carried offsets move to the chunk's end.
     VEX_AVX2 void Walk() {
-        // Steps[Set][P]: pixel P of the four segments of Set, a quarter each.
-        __m256i Steps[KSegmentSets][KSegmentPixels];
-        alignas(32) int16_t Sums[KSegments * KGroupLanes], Lows[KSegments * KGroupLanes],
-            Highs[KSegments * KGroupLanes];
-        for (int Set = 0; Set < KSegmentSets; ++Set)
-            WalkFromEnds(Set, Steps[Set], Sums + Set * KLanes, Lows + Set * KLanes,
-                         Highs + Set * KLanes);
-        // The segments' starts, one after another from the offsets carried in.
-        alignas(32) int16_t Starts[KSegments * KGroupLanes];
-        __m128i Carry = Quarter(FCarry);
-        for (int S = 0; S < KSegments * KGroupLanes; S += KGroupLanes) {
-            _mm_storel_epi64(reinterpret_cast<__m128i *>(Starts + S), Carry);
-            Carry = _mm_adds_epi16(Carry, Quarter(Sums + S));
-            Carry = _mm_min_epi16(_mm_max_epi16(Carry, Quarter(Lows + S)), Quarter(Highs + S));
+        TSetSteps Steps[Sets];
+        alignas(32) TLane Sums[KSegments * KGroupLanes], Lows[KSegments * KGroupLanes],
+            Highs[KSegments * KGroupLanes], Starts[KSegments * KGroupLanes];
+        for (int Set = 0; Set < Sets; ++Set) {
+            const int First = Set * Slots * KGroupLanes;
+            WalkFromEnds(FSteps + Set * Slots * SegmentLanes, Steps[Set], Sums + First,
+                         Lows + First, Highs + First);
         }
-        _mm_storel_epi64(reinterpret_cast<__m128i *>(FCarry), Carry);
-        for (int Set = 0; Set < KSegmentSets; ++Set)
-            WalkFromStarts(Set, Steps[Set], Load(Starts + Set * KLanes));
+        // The segments' starts, one after another from the offsets carried in.
+        __m256i Carry = TLanes::Broadcast(FCarry);
+        for (int S = 0; S < KSegments * KGroupLanes; S += KGroupLanes) {
+            TLanes::StoreSlot(Starts + S, Carry);
+            Carry = TLanes::AddSat(Carry, TLanes::Broadcast(Sums + S));
+            Carry = TLanes::Min(TLanes::Max(Carry, TLanes::Broadcast(Lows + S)),
+                                TLanes::Broadcast(Highs + S));
+        }
+        TLanes::StoreSlot(FCarry, Carry);
+        for (int Set = 0; Set < Sets; ++Set)
+            WalkFromStarts(Steps[Set], Load(Starts + Set * Slots * KGroupLanes),
+                           FOffsets + Set * Slots * SegmentLanes);
     }
 
-    static VEX_AVX2 __m128i Quarter(const int16_t *Lanes) {
-        return _mm_loadl_epi64(reinterpret_cast<const __m128i *>(Lanes));
-    }
-
-    // The steps of the four segments of Set, a quarter each, into Steps; and each segment's sum
-    // and its ends from -Amount and from +Amount.
-    VEX_AVX2 void WalkFromEnds(int Set, __m256i (&Steps)[KSegmentPixels], int16_t *Sums,
-                               int16_t *Lows, int16_t *Highs) const {
-        const __m256i Floor = _mm256_set1_epi16(FFloor);
+    // The steps of a set of segments (From), transposed so that each register holds a pixel of
+    // every segment; and each segment's sum and its ends from -Amount and from +Amount.
+    VEX_AVX2 void WalkFromEnds(const TLane *From, TSetSteps &Steps, TLane *Sums, TLane *Lows,
+                               TLane *Highs) const {
+        const __m256i Floor = TLanes::Set(FFloor);
         __m256i Sum = _mm256_setzero_si256();
         __m256i FromLow = Floor;
-        __m256i FromHigh = _mm256_set1_epi16(FTop);
-        const int16_t *From = FSteps + Set * KQuarters * KSegmentPixels * KGroupLanes;
-        constexpr int Segment = KSegmentPixels * KGroupLanes;
-#pragma GCC unroll 4
-        for (int P = 0; P < KSegmentPixels; P += 4) {
-            __m256i A = Load(From + P * KGroupLanes);
-            __m256i B = Load(From + Segment + P * KGroupLanes);
-            __m256i C = Load(From + 2 * Segment + P * KGroupLanes);
-            __m256i D = Load(From + 3 * Segment + P * KGroupLanes);
-            Transpose(A, B, C, D);
-            Advance(A, Floor, Sum, FromLow, FromHigh);
-            Advance(B, Floor, Sum, FromLow, FromHigh);
-            Advance(C, Floor, Sum, FromLow, FromHigh);
-            Advance(D, Floor, Sum, FromLow, FromHigh);
-            Steps[P] = A;
-            Steps[P + 1] = B;
-            Steps[P + 2] = C;
-            Steps[P + 3] = D;
+        __m256i FromHigh = TLanes::Set(TLanes::Top);
+        for (int P = 0; P < KSegmentPixels; P += Slots) {
+            __m256i Pixels[Slots];
+#pragma GCC unroll 8
+            for (int S = 0; S < Slots; ++S)
+                Pixels[S] = Load(From + S * SegmentLanes + P * KGroupLanes);
+            TLanes::Transpose(Pixels);
+#pragma GCC unroll 8
+            for (int S = 0; S < Slots; ++S) {
+                Sum = TLanes::Add(Sum, Pixels[S]);
+                FromLow = TLanes::Max(TLanes::AddSat(FromLow, Pixels[S]), Floor);
+                FromHigh = TLanes::Max(TLanes::AddSat(FromHigh, Pixels[S]), Floor);
+                Steps[P + S] = Pixels[S];
+            }
         }
         Store(Sums, Sum);
         Store(Lows, FromLow);
         Store(Highs, FromHigh);
     }
 
-    static VEX_AVX2 void Advance(__m256i Step, __m256i Floor, __m256i &Sum, __m256i &FromLow,
-                                 __m256i &FromHigh) {
-        Sum = _mm256_add_epi16(Sum, Step);
-        FromLow = _mm256_max_epi16(_mm256_adds_epi16(FromLow, Step), Floor);
-        FromHigh = _mm256_max_epi16(_mm256_adds_epi16(FromHigh, Step), Floor);
-    }
-
-    // The four segments of Set walked from their Starts, back in pixel order as offsets.
-    VEX_AVX2 void WalkFromStarts(int Set, const __m256i (&Steps)[KSegmentPixels], __m256i Walked) {
-        const __m256i Floor = _mm256_set1_epi16(FFloor);
-        const __m256i Bias = _mm256_set1_epi16(FBias);
-        int16_t *To = FOffsets + Set * KQuarters * KSegmentPixels * KGroupLanes;
-        constexpr int Segment = KSegmentPixels * KGroupLanes;
-#pragma GCC unroll 4
-        for (int P = 0; P < KSegmentPixels; P += 4) {
-            __m256i A = Step(Steps[P], Floor, Bias, Walked);
-            __m256i B = Step(Steps[P + 1], Floor, Bias, Walked);
-            __m256i C = Step(Steps[P + 2], Floor, Bias, Walked);
-            __m256i D = Step(Steps[P + 3], Floor, Bias, Walked);
-            Transpose(A, B, C, D);
-            Store(To + P * KGroupLanes, A);
-            Store(To + Segment + P * KGroupLanes, B);
-            Store(To + 2 * Segment + P * KGroupLanes, C);
-            Store(To + 3 * Segment + P * KGroupLanes, D);
+    // A set of segments walked from their Starts, back in pixel order as offsets at To.
+    VEX_AVX2 void WalkFromStarts(const TSetSteps &Steps, __m256i Walked, TLane *To) const {
+        const __m256i Floor = TLanes::Set(FFloor);
+        const __m256i Bias = TLanes::Set(FBias);
+        for (int P = 0; P < KSegmentPixels; P += Slots) {
+            __m256i Pixels[Slots];
+#pragma GCC unroll 8
+            for (int S = 0; S < Slots; ++S) {
+                Walked = TLanes::Max(TLanes::AddSat(Walked, Steps[P + S]), Floor);
+                Pixels[S] = TLanes::Sub(Walked, Bias);
+            }
+            TLanes::Transpose(Pixels);
+#pragma GCC unroll 8
+            for (int S = 0; S < Slots; ++S)
+                Store(To + S * SegmentLanes + P * KGroupLanes, Pixels[S]);
         }
     }
 
-    // Walked moves by Step; the offset it stands for.
-    static VEX_AVX2 __m256i Step(__m256i Step, __m256i Floor, __m256i Bias, __m256i &Walked) {
-        Walked = _mm256_max_epi16(_mm256_adds_epi16(Walked, Step), Floor);
-        return _mm256_sub_epi16(Walked, Bias);
-    }
-
-    // The offsets added to the pixels they belong to.
-    VEX_AVX2 void Apply() {
-        const int16_t *Offsets = FOffsets;
-        for (int Piece = 0; Piece < FPieceCount; ++Piece) {
-            const auto [Pixels, Count] = FPieces[Piece];
-            ForGrainBlocks(Pixels, Offsets, Count, TOffsetBlock());
-            Offsets += Count * KGroupLanes;
-        }
-    }
-
-    struct TOffsetBlock {
-        VEX_AVX2 __m256i operator()(__m256i Pixels, __m256i Low, __m256i High) const {
-            return AddOffsets(Pixels, Low, High);
-        }
-    };
-
-    int16_t FTop, FBias, FFloor;
-    int16_t FCarry[KGroupLanes];
+    TLane FBias, FFloor;
+    TLane FCarry[KGroupLanes];
     // Room for a register of steps past the last pixel.
-    alignas(32) int16_t FSteps[(KChunkPixels + 4) * KGroupLanes];
-    alignas(32) int16_t FOffsets[KChunkPixels * KGroupLanes];
+    alignas(32) TLane FSteps[(KChunkPixels + Slots) * KGroupLanes];
+    alignas(32) TLane FOffsets[KChunkPixels * KGroupLanes];
     struct TPiece {
         uint8_t *Pixels;
         int Count;
@@ -450,15 +536,21 @@ private:
     int FFilled = 0;
 };
 
-VEX_AVX2 void RasterNoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom &Grain) {
-    Amount = std::max(Amount, 0);
-    if (Amount > KMaxBlockRaster) {
-        Reference::RasterNoise(Plane, Amount, Grain);
-        return;
-    }
-    TRasterWalk Walk(Amount);
+template <typename TLanes>
+VEX_AVX2 void WalkRasterNoise(const TPixelPlane &Plane, int Amount, TGrainRandom &Grain) {
+    TRasterWalk<TLanes> Walk(Amount);
     ForGrainRuns(Plane, Grain, Walk);
     Walk.Flush();
+}
+
+VEX_AVX2 void RasterNoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom &Grain) {
+    Amount = std::max(Amount, 0);
+    if (Amount <= TNarrowLanes::Top)
+        WalkRasterNoise<TNarrowLanes>(Plane, Amount, Grain);
+    else if (Amount <= KMaxBlockRaster)
+        WalkRasterNoise<TWideLanes>(Plane, Amount, Grain);
+    else
+        Reference::RasterNoise(Plane, Amount, Grain);
 }
 
 constexpr TPixelKernels KAvx2{"avx2", HalveAvx2, LightAvx2, RotateAvx2, NoiseAvx2, RasterNoiseAvx2};

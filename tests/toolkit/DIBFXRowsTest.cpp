@@ -165,7 +165,7 @@ TEST(DIBFXRows, NoiseMatchesTheReferenceOnTheSameGrain) {
 
 TEST(DIBFXRows, RasterNoiseMatchesTheReferenceOnTheSameGrain) {
     ForEveryKernelAndSize([](const TPixelKernels &Kernels, int W, int H) {
-        for (int Amount : {0, 1, 6, 300, 32762, 32763, -2}) {
+        for (int Amount : {0, 1, 6, 127, 128, 300, 32762, 32763, -2}) {
             TTestPlane Fast(W, H, PaddingFor(W, H), unsigned(W * H + Amount));
             TTestPlane Plain = Fast;
             TGrainRandom FastGrain(unsigned(Amount + H)), PlainGrain(unsigned(Amount + H));
