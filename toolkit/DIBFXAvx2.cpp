@@ -33,6 +33,62 @@ VEX_AVX2 inline void Store(void *P, __m256i Value) {
     _mm256_storeu_si256(static_cast<__m256i *>(P), Value);
 }
 
+// The 32-bit lanes 0 .. Count - 1 of eight set (none for Count <= 0).
+VEX_AVX2 inline __m256i FirstLanes(int Count) {
+    return _mm256_cmpgt_epi32(_mm256_set1_epi32(Count), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+}
+
+// The 64-bit lanes 0 .. Count - 1 of four set (none for Count <= 0).
+VEX_AVX2 inline __m256i FirstSlots(int Count) {
+    return _mm256_cmpgt_epi64(_mm256_set1_epi64x(Count), _mm256_setr_epi64x(0, 1, 2, 3));
+}
+
+// Eight pixels at P, or the first Count of them through a masked load, which reads nothing past
+// them (for a row shorter than eight pixels).
+VEX_AVX2 inline __m256i LoadPixels(const void *P, int Count) {
+    if (Count >= KWide)
+        return Load(P);
+    return _mm256_maskload_epi32(static_cast<const int *>(P), FirstLanes(Count));
+}
+
+VEX_AVX2 inline void StorePixels(void *P, int Count, __m256i Value) {
+    if (Count >= KWide)
+        Store(P, Value);
+    else
+        _mm256_maskstore_epi32(static_cast<int *>(P), FirstLanes(Count), Value);
+}
+
+// Four lanes of 16 bits for each of eight pixels (two registers, pixels 0 .. 3 and 4 .. 7), or
+// for the first Count of them likewise.
+struct TPixelLanes {
+    __m256i Low, High;
+};
+
+VEX_AVX2 inline TPixelLanes LoadLanes(const int16_t *P, int Count) {
+    if (Count >= KWide)
+        return {Load(P), Load(P + 16)};
+    const auto *Slots = reinterpret_cast<const long long *>(P);
+    return {_mm256_maskload_epi64(Slots, FirstSlots(Count)),
+            _mm256_maskload_epi64(Slots + 4, FirstSlots(Count - 4))};
+}
+
+// Runs Row over the Count pixels of a row, eight at a time: Row.Block(X, N) computes the block of
+// pixels X .. X + 7 from its input, Row.Put(X, N, Block) stores it, where N is 8 but for a row
+// shorter than that. The last block ends at the row's end, overlapping the one before; its input
+// is read before anything is stored, so that the overlap is stored twice with the same bytes,
+// and a routine working in place never reads what it has written.
+template <typename TRow> VEX_AVX2 inline void ForRowBlocks(int Count, const TRow &Row) {
+    if (Count < KWide) {
+        if (Count > 0)
+            Row.Put(0, Count, Row.Block(0, Count));
+        return;
+    }
+    const __m256i Last = Row.Block(Count - KWide, KWide);
+    for (int X = 0; X < Count - KWide; X += KWide)
+        Row.Put(X, KWide, Row.Block(X, KWide));
+    Row.Put(Count - KWide, KWide, Last);
+}
+
 // The 16-bit lanes of Low (pixels 0 .. 3) and High (4 .. 7) clamped to bytes, in pixel order.
 VEX_AVX2 inline __m256i PackBytes(__m256i Low, __m256i High) {
     // The pack works per 128-bit half and gives pixels 0 1 4 5 | 2 3 6 7.
@@ -48,74 +104,72 @@ VEX_AVX2 inline __m256i PairSums(__m256i Pixels) {
     return _mm256_maddubs_epi16(_mm256_shuffle_epi8(Pixels, Pairs), _mm256_set1_epi8(1));
 }
 
-// The truncated means of the 2 x 2 blocks of 8 pixels of Upper and Lower: outputs 0 1 | 2 3.
-VEX_AVX2 inline __m256i BlockMeans(const uint8_t *Upper, const uint8_t *Lower) {
-    const __m256i Sums = _mm256_add_epi16(PairSums(Load(Upper)), PairSums(Load(Lower)));
-    return _mm256_srli_epi16(Sums, 2);
+// The truncated means of the 2 x 2 blocks of 8 pixels of two rows: outputs 0 1 | 2 3.
+VEX_AVX2 inline __m256i BlockMeans(__m256i Upper, __m256i Lower) {
+    return _mm256_srli_epi16(_mm256_add_epi16(PairSums(Upper), PairSums(Lower)), 2);
 }
 
-// 8 output pixels from 16 pixel pairs. Out may be Upper: everything is read before the store.
-VEX_AVX2 inline void HalveBlock(const uint8_t *Upper, const uint8_t *Lower, uint8_t *Out) {
-    const __m256i Low = BlockMeans(Upper, Lower);
-    const __m256i High = BlockMeans(Upper + KWide * KBpp, Lower + KWide * KBpp);
-    Store(Out, PackBytes(Low, High));
+// 8 output pixels from 16 pixel pairs of two rows, 8 pixels a register.
+VEX_AVX2 inline __m256i HalveBlock(__m256i Upper, __m256i UpperNext, __m256i Lower,
+                                   __m256i LowerNext) {
+    return PackBytes(BlockMeans(Upper, Lower), BlockMeans(UpperNext, LowerNext));
 }
+
+// A row of halving: output pixel q from input pixels 2q and 2q + 1 of two rows.
+struct THalveRow {
+    const uint8_t *Upper;
+    const uint8_t *Lower;
+    uint8_t *Out;
+
+    VEX_AVX2 __m256i Block(int Q, int N) const {
+        const uint8_t *U = Upper + 2 * Q * KBpp;
+        const uint8_t *L = Lower + 2 * Q * KBpp;
+        const int Next = 2 * N - KWide;
+        return HalveBlock(LoadPixels(U, 2 * N), LoadPixels(U + KWide * KBpp, Next),
+                          LoadPixels(L, 2 * N), LoadPixels(L + KWide * KBpp, Next));
+    }
+
+    VEX_AVX2 void Put(int Q, int N, __m256i Block) const { StorePixels(Out + Q * KBpp, N, Block); }
+};
 
 VEX_AVX2 void HalveAvx2(const TPixelPlane &Plane) {
-    const int Outputs = Plane.Width / 2;
     // Output row r lies at or above input row 2r, and each block's output ends before the input
     // of the next block begins, so in place each write lands on consumed pixels.
-    for (int R = 0; R < Plane.Height / 2; ++R) {
-        const uint8_t *Upper = Plane.Row(2 * R);
-        const uint8_t *Lower = Plane.Row(2 * R + 1);
-        uint8_t *Out = Plane.Row(R);
-        int Q = 0;
-        for (; Q < Outputs - KWide + 1; Q += KWide)
-            HalveBlock(Upper + 2 * Q * KBpp, Lower + 2 * Q * KBpp, Out + Q * KBpp);
-        if (Q < Outputs) {
-            // The last outputs from copies of their input.
-            const size_t Bytes = size_t(Outputs - Q) * KBpp;
-            uint8_t U[2 * KWide * KBpp] = {}, L[2 * KWide * KBpp] = {}, O[KWide * KBpp];
-            std::memcpy(U, Upper + 2 * Q * KBpp, 2 * Bytes);
-            std::memcpy(L, Lower + 2 * Q * KBpp, 2 * Bytes);
-            HalveBlock(U, L, O);
-            std::memcpy(Out + Q * KBpp, O, Bytes);
-        }
-    }
+    for (int R = 0; R < Plane.Height / 2; ++R)
+        ForRowBlocks(Plane.Width / 2,
+                     THalveRow{Plane.Row(2 * R), Plane.Row(2 * R + 1), Plane.Row(R)});
 }
 
 // Lighting: t + 2l - 256 for 32 bytes as a saturating rise up = 2 * (l - 128) where l > 128
 // (at most 254) and a saturating fall down = 2 * (128 - l) where l < 128 (256 for l = 0
 // saturates to 255, which empties any byte just as well); one of the two is 0. Light may be
 // Target itself.
-VEX_AVX2 inline void LightBlock(const uint8_t *Light, uint8_t *Target) {
+VEX_AVX2 inline __m256i LightBlock(__m256i Light, __m256i Target) {
     const __m256i Middle = _mm256_set1_epi8(char(128));
-    const __m256i L = Load(Light);
-    const __m256i Above = _mm256_subs_epu8(L, Middle);
-    const __m256i Below = _mm256_subs_epu8(Middle, L);
-    const __m256i Risen = _mm256_adds_epu8(Load(Target), _mm256_adds_epu8(Above, Above));
-    Store(Target, _mm256_subs_epu8(Risen, _mm256_adds_epu8(Below, Below)));
+    const __m256i Above = _mm256_subs_epu8(Light, Middle);
+    const __m256i Below = _mm256_subs_epu8(Middle, Light);
+    const __m256i Risen = _mm256_adds_epu8(Target, _mm256_adds_epu8(Above, Above));
+    return _mm256_subs_epu8(Risen, _mm256_adds_epu8(Below, Below));
 }
+
+struct TLightRow {
+    const uint8_t *Light;
+    uint8_t *Target;
+
+    VEX_AVX2 __m256i Block(int X, int N) const {
+        return LightBlock(LoadPixels(Light + X * KBpp, N), LoadPixels(Target + X * KBpp, N));
+    }
+
+    VEX_AVX2 void Put(int X, int N, __m256i Block) const {
+        StorePixels(Target + X * KBpp, N, Block);
+    }
+};
 
 VEX_AVX2 void LightAvx2(const TConstPixelPlane &Light, const TPixelPlane &Target) {
     const int Height = std::min(Light.Height, Target.Height);
     const int Width = std::min(Light.Width, Target.Width);
-    for (int Y = 0; Y < Height; ++Y) {
-        const uint8_t *L = Light.Row(Y);
-        uint8_t *T = Target.Row(Y);
-        int X = 0;
-        for (; X < Width - KWide + 1; X += KWide)
-            LightBlock(L + X * KBpp, T + X * KBpp);
-        if (X < Width) {
-            // The last pixels through copies of their bytes.
-            const size_t Bytes = size_t(Width - X) * KBpp;
-            uint8_t LightTail[KWide * KBpp], TargetTail[KWide * KBpp];
-            std::memcpy(LightTail, L + X * KBpp, Bytes);
-            std::memcpy(TargetTail, T + X * KBpp, Bytes);
-            LightBlock(LightTail, TargetTail);
-            std::memcpy(T + X * KBpp, TargetTail, Bytes);
-        }
-    }
+    for (int Y = 0; Y < Height; ++Y)
+        ForRowBlocks(Width, TLightRow{Light.Row(Y), Target.Row(Y)});
 }
 
 // Turning four rows at a time: each distance is loaded once for four rows, and four samples of a
@@ -164,11 +218,6 @@ VEX_AVX2 inline __m256i ColourLanes(int Value) {
     return _mm256_blend_epi16(_mm256_set1_epi16(int16_t(Value)), _mm256_setzero_si256(), 0x88);
 }
 
-// Lanes 0 .. Count - 1 of eight 32-bit lanes set (Count < 8).
-VEX_AVX2 inline __m256i FirstLanes(int Count) {
-    return _mm256_cmpgt_epi32(_mm256_set1_epi32(Count), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
-}
-
 // 8 pixels plus 16-bit offsets for their bytes (Low: pixels 0 .. 3, High: 4 .. 7), clamped. The
 // offsets may reach +-32767, so they are added with saturation; the pack clamps to bytes.
 VEX_AVX2 inline __m256i AddOffsets(__m256i Pixels, __m256i Low, __m256i High) {
@@ -177,43 +226,31 @@ VEX_AVX2 inline __m256i AddOffsets(__m256i Pixels, __m256i Low, __m256i High) {
     return PackBytes(_mm256_adds_epi16(Widened, Low), _mm256_adds_epi16(WidenedHigh, High));
 }
 
-// Pixels = Block(Pixels, Low, High) over Count pixels, 8 at a time, where Low and High are the
-// 16-bit lanes of Lanes for pixels 0 .. 3 and 4 .. 7 (four lanes a pixel). The last pixels go
-// through masked loads and stores, which touch nothing past them.
-template <typename TBlock>
-VEX_AVX2 inline void ForGrainBlocks(uint8_t *Pixels, const int16_t *Lanes, int Count,
-                                    const TBlock &Block) {
-    int X = 0;
-    for (; X < Count - KWide + 1; X += KWide) {
-        uint8_t *P = Pixels + X * KBpp;
-        const int16_t *L = Lanes + X * KGroupLanes;
-        Store(P, Block(Load(P), Load(L), Load(L + KLanes)));
+// A run of pixels plus 16-bit offsets, four lanes a pixel, worked out by Offsets from Lanes.
+template <typename TOffsets> struct TOffsetRow {
+    uint8_t *Pixels;
+    const int16_t *Lanes;
+    TOffsets Offsets;
+
+    VEX_AVX2 __m256i Block(int X, int N) const {
+        const TPixelLanes Eight = LoadLanes(Lanes + X * KGroupLanes, N);
+        return AddOffsets(LoadPixels(Pixels + X * KBpp, N), Offsets(Eight.Low),
+                          Offsets(Eight.High));
     }
-    if (X < Count) {
-        int *P = reinterpret_cast<int *>(Pixels + X * KBpp);
-        const auto *L = reinterpret_cast<const long long *>(Lanes + X * KGroupLanes);
-        const __m256i Mask = FirstLanes(Count - X);
-        const __m256i LowMask = _mm256_cvtepi32_epi64(_mm256_castsi256_si128(Mask));
-        const __m256i HighMask = _mm256_cvtepi32_epi64(_mm256_extracti128_si256(Mask, 1));
-        const __m256i Result =
-            Block(_mm256_maskload_epi32(P, Mask), _mm256_maskload_epi64(L, LowMask),
-                  _mm256_maskload_epi64(L + KLanes / 4, HighMask));
-        _mm256_maskstore_epi32(P, Mask, Result);
+
+    VEX_AVX2 void Put(int X, int N, __m256i Block) const {
+        StorePixels(Pixels + X * KBpp, N, Block);
     }
-}
+};
 
 // Random(Amount) - Amount div 2 for every draw: the high half of draw * Amount. Both fit 16 bits
 // as long as Amount does.
-struct TNoiseBlock {
+struct TNoiseOffsets {
     __m256i Amount;
     __m256i Half;
 
-    VEX_AVX2 __m256i Offsets(__m256i Draws) const {
+    VEX_AVX2 __m256i operator()(__m256i Draws) const {
         return _mm256_sub_epi16(_mm256_mulhi_epu16(Draws, Amount), Half);
-    }
-
-    VEX_AVX2 __m256i operator()(__m256i Pixels, __m256i Low, __m256i High) const {
-        return AddOffsets(Pixels, Offsets(Low), Offsets(High));
     }
 };
 
@@ -221,18 +258,15 @@ struct TNoiseRun {
     int Amount;
 
     VEX_AVX2 void operator()(uint8_t *Pixels, const uint16_t *Draws, int Count) const {
-        const TNoiseBlock Block{ColourLanes(Amount), ColourLanes(Amount / 2)};
-        ForGrainBlocks(Pixels, reinterpret_cast<const int16_t *>(Draws), Count, Block);
+        const TNoiseOffsets Offsets{ColourLanes(Amount), ColourLanes(Amount / 2)};
+        ForRowBlocks(Count, TOffsetRow<TNoiseOffsets>{
+                                Pixels, reinterpret_cast<const int16_t *>(Draws), Offsets});
     }
 };
 
-// Larger amounts go to the plain loops: their scaled draws and walks outgrow 16 bits.
-constexpr int KMaxBlockNoise = 65535;
-constexpr int KMaxBlockRaster = 32767 - 5;
-
 VEX_AVX2 void NoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom &Grain) {
     Amount = std::max(Amount, 0);
-    if (Amount > KMaxBlockNoise) {
+    if (Amount > TGrainRandom::MaxLaneNoise) {
         Reference::Noise(Plane, Amount, Grain);
         return;
     }
@@ -252,11 +286,6 @@ VEX_AVX2 void NoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom &Grai
 constexpr int KSegments = 16;
 constexpr int KSegmentPixels = 16;
 constexpr int KChunkPixels = KSegments * KSegmentPixels;
-
-// The 64-bit slots 0 .. Count - 1 set (none for Count <= 0).
-VEX_AVX2 inline __m256i FirstSlots(int Count) {
-    return _mm256_cmpgt_epi64(_mm256_set1_epi64x(Count), _mm256_setr_epi64x(0, 1, 2, 3));
-}
 
 // Random(10) - 5 for the colour channels of four pixels' draws, 0 for the unused byte.
 VEX_AVX2 inline __m256i RasterSteps(__m256i Draws) {
@@ -304,13 +333,11 @@ struct TWideLanes {
 
     // The offsets of Count pixels added to them.
     static VEX_AVX2 void AddTo(uint8_t *Pixels, const TLane *Offsets, int Count) {
-        ForGrainBlocks(Pixels, Offsets, Count, TOffsetBlock());
+        ForRowBlocks(Count, TOffsetRow<TAsThey>{Pixels, Offsets, {}});
     }
 
-    struct TOffsetBlock {
-        VEX_AVX2 __m256i operator()(__m256i Pixels, __m256i Low, __m256i High) const {
-            return AddOffsets(Pixels, Low, High);
-        }
+    struct TAsThey {
+        VEX_AVX2 __m256i operator()(__m256i Offsets) const { return Offsets; }
     };
 };
 
@@ -368,21 +395,24 @@ struct TNarrowLanes {
 
     // Each byte p + o clamped to 0 .. 255 is (p - 128) + o with signed saturation, plus 128.
     static VEX_AVX2 void AddTo(uint8_t *Pixels, const TLane *Offsets, int Count) {
-        const __m256i Middle = _mm256_set1_epi8(char(128));
-        int X = 0;
-        for (; X < Count - KWide + 1; X += KWide) {
-            const __m256i P = _mm256_xor_si256(Load(Pixels + X * KBpp), Middle);
-            Store(Pixels + X * KBpp,
-                  _mm256_xor_si256(_mm256_adds_epi8(P, Load(Offsets + X * KBpp)), Middle));
-        }
-        if (X < Count) {
-            int *P = reinterpret_cast<int *>(Pixels + X * KBpp);
-            const __m256i Mask = FirstLanes(Count - X);
-            const __m256i Shifted = _mm256_xor_si256(_mm256_maskload_epi32(P, Mask), Middle);
-            const __m256i Sum = _mm256_adds_epi8(Shifted, Load(Offsets + X * KBpp));
-            _mm256_maskstore_epi32(P, Mask, _mm256_xor_si256(Sum, Middle));
-        }
+        ForRowBlocks(Count, TByteOffsetRow{Pixels, Offsets});
     }
+
+    struct TByteOffsetRow {
+        uint8_t *Pixels;
+        const TLane *Offsets;
+
+        VEX_AVX2 __m256i Block(int X, int N) const {
+            const __m256i Middle = _mm256_set1_epi8(char(128));
+            const __m256i Shifted = _mm256_xor_si256(LoadPixels(Pixels + X * KBpp, N), Middle);
+            const __m256i Sum = _mm256_adds_epi8(Shifted, LoadPixels(Offsets + X * KBpp, N));
+            return _mm256_xor_si256(Sum, Middle);
+        }
+
+        VEX_AVX2 void Put(int X, int N, __m256i Block) const {
+            StorePixels(Pixels + X * KBpp, N, Block);
+        }
+    };
 };
 
 template <typename TLanes> class TRasterWalk {
@@ -547,7 +577,7 @@ VEX_AVX2 void RasterNoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom
     Amount = std::max(Amount, 0);
     if (Amount <= TNarrowLanes::Top)
         WalkRasterNoise<TNarrowLanes>(Plane, Amount, Grain);
-    else if (Amount <= KMaxBlockRaster)
+    else if (Amount <= TGrainRandom::MaxLaneRaster)
         WalkRasterNoise<TWideLanes>(Plane, Amount, Grain);
     else
         Reference::RasterNoise(Plane, Amount, Grain);

@@ -43,9 +43,8 @@ void NextGrainBlock(uint16_t *Draws) {
 // work.
 const TGrainBlockSteps &GrainBlockSteps() {
     static constexpr TGrainBlockSteps Baseline{SeedGrainBlock, NextGrainBlock};
-    static const TGrainBlockSteps &Fastest =
-        Avx2GrainBlockSteps() ? *Avx2GrainBlockSteps() : Baseline;
-    return Fastest;
+    static const TGrainBlockSteps *const Avx2 = Avx2GrainBlockSteps();
+    return Avx2 ? *Avx2 : Baseline;
 }
 } // namespace
 
@@ -195,9 +194,10 @@ private:
 namespace {
 // Round(Corner - k * (Corner - Far) / Height) for k = 0, 1, 2, ..., in integers: the quotient
 // and remainder of Corner * Height - k * (Corner - Far) by Height, halves to even. The double
-// expression gives the same: for Height <= 2^16 its rounding errors (below 2^-19) cannot carry it
-// across a half, which lies at least 1 / (2 * Height) from any other value it can take, and a
-// value that is a half is exact in double.
+// expression gives the same while k * (Corner - Far) is exact in double (k below 2^20) and
+// Height is at most 2^16: wherever the result is not saturated its rounding errors (below 2^-19)
+// cannot carry it across a half, which lies at least 1 / (2 * Height) from any other value it
+// can take, and a value that is a half is exact in double.
 class TRowStarts {
 public:
     TRowStarts(int Corner, int Far, int Height)
@@ -233,8 +233,9 @@ private:
     int64_t FStepRest;
 };
 
-// Sources up to this height have exact integer row starts (see TRowStarts).
-constexpr int KMaxTurnHeight = 1 << 16;
+// Turns up to these heights have exact integer row starts (see TRowStarts).
+constexpr int KMaxTurnSourceHeight = 1 << 16;
+constexpr int KMaxTurnDestHeight = 1 << 20;
 
 // White is every byte 0xFF.
 void FillWhite(uint8_t *Out, int From, int To) {
@@ -268,8 +269,8 @@ void TurnRows(const TConstPixelPlane &Source, const TPixelPlane &Dest, const TRo
               const TTurnGroup &Group) {
     if (Dest.Width <= 0 || Dest.Height <= 0)
         return;
-    // Beyond this height the plain loop: the row starts in integers need the height to be small.
-    if (Source.Height > KMaxTurnHeight) {
+    // Beyond these heights the plain loop: the row starts in integers need them to be small.
+    if (Source.Height > KMaxTurnSourceHeight || Dest.Height > KMaxTurnDestHeight) {
         Reference::Rotate(Source, Dest, Rotation);
         return;
     }
@@ -496,13 +497,9 @@ struct TNoiseRun {
     }
 };
 
-// Larger amounts go to the plain loops: their scaled draws and walks outgrow 16 bits.
-constexpr int KMaxBlockNoise = 65535;
-constexpr int KMaxBlockRaster = 32767 - 5;
-
 void NoiseBaseline(const TPixelPlane &Plane, int Amount, TGrainRandom &Grain) {
     Amount = std::max(Amount, 0);
-    if (Amount > KMaxBlockNoise) {
+    if (Amount > TGrainRandom::MaxLaneNoise) {
         Reference::Noise(Plane, Amount, Grain);
         return;
     }
@@ -559,7 +556,7 @@ struct TRasterRun {
 
 void RasterNoiseBaseline(const TPixelPlane &Plane, int Amount, TGrainRandom &Grain) {
     Amount = std::max(Amount, 0);
-    if (Amount > KMaxBlockRaster) {
+    if (Amount > TGrainRandom::MaxLaneRaster) {
         Reference::RasterNoise(Plane, Amount, Grain);
         return;
     }

@@ -1,10 +1,11 @@
 #pragma once
 // The engines behind DIBFX's per-frame routines: halving, lighting, turning and grain, each run
-// over whole rows in fixed blocks of pixels with integer arithmetic and no branch inside a block,
-// so that the compiler turns every block into vector instructions (turning, which copies single
-// pixels from scattered places, into unrolled copies). They work on planes (a pointer, a stride
-// and a size) rather than on bitmaps, so that any row layout can be checked against the plain
-// loops of DIBFXReference, which define their output byte for byte.
+// over whole rows with integer arithmetic and no branch per pixel. The baseline set is plain C++
+// in fixed blocks of pixels that the compiler turns into vector instructions (lighting, which
+// needs saturating bytes the compiler does not find, in SSE2); DIBFXAvx2 writes the loops out for
+// AVX2, chosen at run time. They work on planes (a pointer, a stride and a size) rather than on
+// bitmaps, so that any row layout can be checked against the plain loops of DIBFXReference, which
+// define their output byte for byte.
 
 #include "platform/core/Types.h"
 #include "platform/core/VexExport.h"
@@ -53,6 +54,10 @@ public:
     static constexpr int GroupDraws = 4;
     // The draws of a group that colour channels use.
     static constexpr int UsedDraws = 3;
+    // The largest noise and raster amounts whose scaled draws and walks fit 16-bit lanes; the
+    // loops take larger ones (every channel at 0 or 255 anyway) the plain way.
+    static constexpr int MaxLaneNoise = 65535;
+    static constexpr int MaxLaneRaster = 32767 - 5;
 
     explicit TGrainRandom(uint32_t Seed);
     // Seeded by two draws of the process-wide generator, so a seeded run repeats its grain.

@@ -147,6 +147,22 @@ TEST(DIBFXRows, RotateMatchesTheReference) {
     });
 }
 
+TEST(DIBFXRows, RotateMatchesTheReferenceOnTheTallestPlanes) {
+    // Row starts are stepped in integers up to a source height of 65536, beyond which the plain
+    // loop takes over; at the limit the rounding is closest to going wrong.
+    const TRotation Turns[] = {{0, 33.3f, 1, 1, 0}, {5, -71, 0.9f, 1.1f, -3}};
+    for (const TPixelKernels &Kernels : AvailablePixelKernels())
+        for (int H : {65536, 65537})
+            for (const TRotation &Turn : Turns) {
+                TTestPlane Source(3, H, 0, unsigned(H));
+                TTestPlane Fast(3, H, 1, 2);
+                TTestPlane Plain = Fast;
+                Kernels.Rotate(Source.Plane(), Fast.Plane(), Turn);
+                Reference::Rotate(Source.Plane(), Plain.Plane(), Turn);
+                ASSERT_EQ(Fast.Buffer, Plain.Buffer) << Kernels.Name << " " << H;
+            }
+}
+
 TEST(DIBFXRows, NoiseMatchesTheReferenceOnTheSameGrain) {
     // Amounts past 16 bits take the plain loop inside the fast one; the grain must agree too.
     ForEveryKernelAndSize([](const TPixelKernels &Kernels, int W, int H) {
@@ -203,6 +219,19 @@ TEST(DIBFXRows, GrainDrawsComeInGroupsOfThree) {
     EXPECT_TRUE(TGrainRandom(1).Take(0).empty());
     EXPECT_EQ(TGrainRandom(1).Random(0), 0);
     EXPECT_EQ(TGrainRandom(1).Random(-5), 0);
+}
+
+TEST(DIBFXRows, GrainFollowsItsLaggedSum) {
+    // Every draw is the sum of the draws 384 and 880 before it: the property that gives the
+    // sequence its period, whichever instruction set makes the blocks.
+    TGrainRandom Grain(99);
+    std::vector<uint16_t> Draws;
+    while (Draws.size() < size_t(3 * TGrainRandom::BlockDraws)) {
+        const std::span<const uint16_t> Taken = Grain.Take(1000);
+        Draws.insert(Draws.end(), Taken.begin(), Taken.end());
+    }
+    for (size_t I = TGrainRandom::BlockDraws; I < Draws.size(); ++I)
+        ASSERT_EQ(Draws[I], uint16_t(Draws[I - 384] + Draws[I - 880])) << I;
 }
 
 TEST(DIBFXRows, GrainIsUniformAndSeededByTheProcessGenerator) {
