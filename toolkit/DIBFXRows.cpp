@@ -88,6 +88,8 @@ TRotationFrame FrameRotation(int Width, int Height, const TRotation &Rotation) {
     Frame.Start = TurnedCorner(X - T, Y + V, Angle);
     Frame.TopStart = TurnedCorner(X - T, Y - V, Angle);
     Frame.BottomEnd = TurnedCorner(X + T, Y + V, Angle);
+    Frame.StepX = float((double(Frame.BottomEnd.X) - Frame.Start.X) / Width);
+    Frame.StepY = float((double(Frame.BottomEnd.Y) - Frame.Start.Y) / Width);
     return Frame;
 }
 
@@ -275,19 +277,17 @@ void TurnRows(const TConstPixelPlane &Source, const TPixelPlane &Dest, const TRo
         return;
     }
     const TRotationFrame Frame = FrameRotation(Source.Width, Source.Height, Rotation);
-    const TPoint A = Frame.Start;
-    const TPoint B = Frame.TopStart;
-    const TPoint C = Frame.BottomEnd;
+    const std::vector<int64_t> ColumnX = ColumnOffsets(Dest.Width, Frame.StepX);
+    const std::vector<int64_t> ColumnY = ColumnOffsets(Dest.Width, Frame.StepY);
     const int W = Frame.Width;
     const int H = Frame.Height;
-    const std::vector<int64_t> ColumnX = ColumnOffsets(Dest.Width, float((double(C.X) - A.X) / W));
-    const std::vector<int64_t> ColumnY = ColumnOffsets(Dest.Width, float((double(C.Y) - A.Y) / W));
     std::vector<int64_t> Distance(size_t(Dest.Width));
     for (size_t Col = 0; Col < Distance.size(); ++Col)
         Distance[Col] = ColumnY[Col] * Source.Stride + ColumnX[Col] * KBpp;
     const TInsideColumns InsideX(ColumnX, W), InsideY(ColumnY, H);
-    // Rows are counted from the bottom: row k starts at corner A moved k/H of the way to B.
-    TRowStarts StartX(A.X, B.X, H), StartY(A.Y, B.Y, H);
+    // Rows are counted from the bottom: row k starts at Start moved k/H of the way to TopStart.
+    TRowStarts StartX(Frame.Start.X, Frame.TopStart.X, H),
+        StartY(Frame.Start.Y, Frame.TopStart.Y, H);
     const auto NextRow = [&](int K) {
         const int64_t X0 = Frame.F + StartX.Value();
         const int64_t Y0 = Frame.G + StartY.Value();

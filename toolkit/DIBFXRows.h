@@ -132,13 +132,16 @@ struct TRotation {
 
 // Where RotateBitmap's sampling starts, in source pixels about the centre (F, G) of a source of
 // Width x Height pixels: destination row k counted from the bottom starts at Start moved k/Height
-// of the way to TopStart; the bottom row runs toward BottomEnd, reached after Width columns.
+// of the way to TopStart; the bottom row runs toward BottomEnd, reached after Width columns, a
+// column moving by StepX and StepY.
 struct TRotationFrame {
     int Width = 0;
     int Height = 0;
     int F = 0;
     int G = 0;
     TPoint Start, TopStart, BottomEnd;
+    float StepX = 0;
+    float StepY = 0;
 };
 
 // The frame of a turn of a source of Width x Height pixels (both above 0).
