@@ -276,7 +276,7 @@ VEX_AVX2 void NoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom &Grai
 
 // Raster noise. The offsets walk by Random(10) - 5 within +-Amount in one chain through every
 // pixel of the bitmap, which no register can take side by side. So the walk goes in chunks of 16
-// segments of 32 pixels, walked side by side, a segment to each slot of a register (a pixel's
+// segments of 16 pixels, walked side by side, a segment to each slot of a register (a pixel's
 // lanes) and as many registers as it takes at once: first each segment's walk as a function of
 // its start (a start s ends at clamp(s + sum of the steps, end from -Amount, end from +Amount)),
 // then the segments' starts one after another from the offsets carried in, then the walks
@@ -284,8 +284,11 @@ VEX_AVX2 void NoiseAvx2(const TPixelPlane &Plane, int Amount, TGrainRandom &Grai
 // addition stops and the lower one a maximum; a saturated sum of a start and a segment's steps
 // (at most 80 apart) still clamps to the right end.
 constexpr int KSegments = 16;
-constexpr int KSegmentPixels = 32;
+constexpr int KSegmentPixels = 16;
 constexpr int KChunkPixels = KSegments * KSegmentPixels;
+// A segment's sum of steps (each -5 .. 4) must fit the narrowest lanes, whose wrapping sum stands
+// for it exactly only then.
+static_assert(KSegmentPixels * 5 <= 128);
 
 // Random(10) - 5 for the colour channels of four pixels' draws, 0 for the unused byte.
 VEX_AVX2 inline __m256i RasterSteps(__m256i Draws) {
