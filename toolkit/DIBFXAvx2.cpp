@@ -211,7 +211,6 @@ VEX_AVX2 void RotateAvx2(const TConstPixelPlane &Source, const TPixelPlane &Dest
 // Grain: every channel of a pixel and its draw share a 16-bit lane; the unused byte's lane has a
 // factor of 0 wherever draws are scaled, so it never changes.
 constexpr int KGroupLanes = TGrainRandom::GroupDraws;
-constexpr int KLanes = 16;
 
 // The lanes of four pixels with Value on the colour channels and 0 on the unused byte.
 VEX_AVX2 inline __m256i ColourLanes(int Value) {
