@@ -147,6 +147,23 @@ TEST(DIBFXRows, RotateMatchesTheReference) {
     });
 }
 
+TEST(DIBFXRows, RotateMatchesTheReferenceAtEveryAngle) {
+    // Every direction the offsets can run in (rising, falling, level) for both axes, with the
+    // runs' ends moving by less and by more than a column a row.
+    TTestPlane Source(37, 29, 5, 3);
+    for (const TPixelKernels &Kernels : AvailablePixelKernels())
+        for (int Angle = -180; Angle < 180; Angle += 7)
+            for (const float Scale : {1.0f, 2.5f, 0.3f}) {
+                const TRotation Turn{Angle % 3, float(Angle) + 0.25f, Scale, 1 / Scale, Angle % 5};
+                TTestPlane Fast(41, 23, 1, 4);
+                TTestPlane Plain = Fast;
+                Kernels.Rotate(Source.Plane(), Fast.Plane(), Turn);
+                Reference::Rotate(Source.Plane(), Plain.Plane(), Turn);
+                ASSERT_EQ(Fast.Buffer, Plain.Buffer)
+                    << Kernels.Name << " turned by " << Turn.Angle << " scaled by " << Scale;
+            }
+}
+
 TEST(DIBFXRows, RotateMatchesTheReferenceOnTheTallestPlanes) {
     // Row starts are stepped in integers up to a source height of 65536, beyond which the plain
     // loop takes over; at the limit the rounding is closest to going wrong.
@@ -194,6 +211,20 @@ TEST(DIBFXRows, RasterNoiseMatchesTheReferenceOnTheSameGrain) {
     });
 }
 
+TEST(DIBFXRows, RasterNoiseMatchesTheReferenceAtEveryBound) {
+    // The walk's lanes and their bias change with the bound: every bound up to past the byte
+    // lanes' limit, on a plane long enough for several chunks and a part of one.
+    for (const TPixelKernels &Kernels : AvailablePixelKernels())
+        for (int Amount = 0; Amount <= 140; ++Amount) {
+            TTestPlane Fast(173, 7, 3, unsigned(Amount));
+            TTestPlane Plain = Fast;
+            TGrainRandom FastGrain{unsigned(Amount)}, PlainGrain{unsigned(Amount)};
+            Kernels.RasterNoise(Fast.Plane(), Amount, FastGrain);
+            Reference::RasterNoise(Plain.Plane(), Amount, PlainGrain);
+            ASSERT_EQ(Fast.Buffer, Plain.Buffer) << Kernels.Name << " amount " << Amount;
+        }
+}
+
 TEST(DIBFXRows, GrainDrawsComeInGroupsOfThree) {
     TGrainRandom Single(42), Bulk(42);
     // Take hands out whole groups where they lie, a block at most at a time; Random(65536) is the
@@ -219,6 +250,27 @@ TEST(DIBFXRows, GrainDrawsComeInGroupsOfThree) {
     EXPECT_TRUE(TGrainRandom(1).Take(0).empty());
     EXPECT_EQ(TGrainRandom(1).Random(0), 0);
     EXPECT_EQ(TGrainRandom(1).Random(-5), 0);
+}
+
+TEST(DIBFXRows, GrainTakesAndDrawsMixAcrossBlocks) {
+    // Single draws and runs of groups taken in turn, over several blocks, see the same sequence
+    // as whole groups taken alone: a group begun by single draws is left, never split.
+    TGrainRandom Mixed(5), Whole(5);
+    std::vector<uint16_t> Sequence;
+    while (Sequence.size() < size_t(4 * TGrainRandom::BlockDraws)) {
+        const std::span<const uint16_t> Taken = Whole.Take(1000);
+        Sequence.insert(Sequence.end(), Taken.begin(), Taken.end());
+    }
+    size_t Group = 0;
+    for (int Turn = 0; Group < 600; ++Turn) {
+        const int Singles = Turn % 4;
+        for (int D = 0; D < Singles; ++D)
+            ASSERT_EQ(Mixed.Random(65536), Sequence[4 * Group + size_t(D)]) << Group;
+        Group += Singles > 0 ? 1 : 0;
+        const std::span<const uint16_t> Taken = Mixed.Take(Turn % 37);
+        ASSERT_TRUE(std::equal(Taken.begin(), Taken.end(), Sequence.begin() + 4 * Group)) << Group;
+        Group += Taken.size() / 4;
+    }
 }
 
 TEST(DIBFXRows, GrainFollowsItsLaggedSum) {
