@@ -121,11 +121,10 @@ void Rotate(const TConstPixelPlane &Source, const TPixelPlane &Dest, const TRota
     const TRotationFrame Frame = FrameRotation(Source.Width, Source.Height, Rotation);
     const TPoint A = Frame.Start;
     const TPoint B = Frame.TopStart;
-    const TPoint C = Frame.BottomEnd;
     const int W = Frame.Width;
     const int H = Frame.Height;
-    const std::vector<int64_t> ColX = ColumnOffsets(Dest.Width, float((double(C.X) - A.X) / W));
-    const std::vector<int64_t> ColY = ColumnOffsets(Dest.Width, float((double(C.Y) - A.Y) / W));
+    const std::vector<int64_t> ColX = ColumnOffsets(Dest.Width, Frame.StepX);
+    const std::vector<int64_t> ColY = ColumnOffsets(Dest.Width, Frame.StepY);
     // Rows are counted from the bottom: row k starts at corner A moved k/H of the way to B.
     for (int K = 0; K < Dest.Height; ++K) {
         const int64_t X0 = Frame.F + int64_t(Round(A.X - double(K) * (double(A.X) - B.X) / H));

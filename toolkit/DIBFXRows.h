@@ -1,10 +1,11 @@
 #pragma once
 // The engines behind DIBFX's per-frame routines: halving, lighting, turning and grain, each run
-// over whole rows in fixed blocks of pixels with integer arithmetic and no branch inside a block,
-// so that the compiler turns every block into vector instructions (turning, which copies single
-// pixels from scattered places, into unrolled copies). They work on planes (a pointer, a stride
-// and a size) rather than on bitmaps, so that any row layout can be checked against the plain
-// loops of DIBFXReference, which define their output byte for byte.
+// over whole rows with integer arithmetic and no branch per pixel. The baseline set is plain C++
+// in fixed blocks of pixels that the compiler turns into vector instructions (lighting, which
+// needs saturating bytes the compiler does not find, in SSE2); DIBFXAvx2 writes the loops out for
+// AVX2, chosen at run time. They work on planes (a pointer, a stride and a size) rather than on
+// bitmaps, so that any row layout can be checked against the plain loops of DIBFXReference, which
+// define their output byte for byte.
 
 #include "platform/core/Types.h"
 #include "platform/core/VexExport.h"
@@ -41,16 +42,22 @@ using TConstPixelPlane = TPixelPlaneOf<const uint8_t>;
 VEX_EXPORT TPixelPlane PlaneOf(TBitmap &Bitmap);
 VEX_EXPORT TConstPixelPlane PlaneOf(const TBitmap &Bitmap);
 
-// The grain generator: 32 xorshift sequences advanced side by side, so that a block of draws costs
-// a few vector instructions. Draws are 16 bits and come in groups of three, one per colour channel
-// of a pixel: a group is two 32-bit words (four 16-bit draws in memory order, the fourth unused),
-// so that a row of groups lines up with a row of pixels.
+// The grain generator: an additive lagged Fibonacci sequence of 16-bit draws,
+// x[i] = x[i - 384] + x[i - 880] mod 65536. That is 16 interleaved copies of the (24, 55)
+// generator, whose period is at least 2^55 - 1 once one of its 55 seeds is odd, and a block of 880
+// new draws costs 55 additions of 16 draws. Draws are taken in groups of four, one per byte of a
+// pixel, so that a row of groups lines up with a row of pixels; the fourth, lining up with the
+// unused byte, is skipped.
 class VEX_EXPORT TGrainRandom {
 public:
-    static constexpr int Lanes = 32;
-    static constexpr int BlockWords = 8 * Lanes;
-    static constexpr int WordsPerGroup = 2;
-    static constexpr int DrawsPerGroup = 3;
+    static constexpr int BlockDraws = 880;
+    static constexpr int GroupDraws = 4;
+    // The draws of a group that colour channels use.
+    static constexpr int UsedDraws = 3;
+    // The largest noise and raster amounts whose scaled draws and walks fit 16-bit lanes; the
+    // loops take larger ones (every channel at 0 or 255 anyway) the plain way.
+    static constexpr int MaxLaneNoise = 65535;
+    static constexpr int MaxLaneRaster = 32767 - 5;
 
     explicit TGrainRandom(uint32_t Seed);
     // Seeded by two draws of the process-wide generator, so a seeded run repeats its grain.
@@ -59,64 +66,59 @@ public:
     // The next draw scaled to 0 .. N - 1 (0 for N <= 0): (draw * N) >> 16. Above 65536, N's
     // range is still covered evenly, but by 65536 of its values only.
     int Random(int N) {
-        if (FNextWord == BlockWords)
+        if (FNext == BlockDraws)
             Refill();
-        uint16_t Draw;
-        std::memcpy(&Draw, reinterpret_cast<const uint8_t *>(FWords + FNextWord) + 2 * FNextDraw,
-                    sizeof Draw);
-        if (++FNextDraw == DrawsPerGroup) {
-            FNextDraw = 0;
-            FNextWord += WordsPerGroup;
-        }
+        const uint16_t Draw = FDraws[FNext];
+        FNext += FNext % GroupDraws == UsedDraws - 1 ? 2 : 1;
         return N <= 0 ? 0 : int((uint64_t(Draw) * uint32_t(N)) >> 16);
     }
 
-    // Copies the four draws of each of the next Groups groups to Draws. A group begun by Random
-    // is left.
-    [[gnu::always_inline]] void Fill(uint16_t *Draws, int Groups) {
-        if (FNextDraw != 0) {
-            FNextDraw = 0;
-            FNextWord += WordsPerGroup;
+    // The next whole groups, at most Groups of them (at least one for Groups >= 1; fewer where the
+    // block ends), where they lie in the generator: four draws a group. A group begun by Random
+    // is skipped.
+    std::span<const uint16_t> Take(int Groups) {
+        FNext += (GroupDraws - FNext % GroupDraws) % GroupDraws;
+        if (FNext == BlockDraws)
+            Refill();
+        const int Count = std::min(std::max(Groups, 0), (BlockDraws - FNext) / GroupDraws);
+        const uint16_t *const First = FDraws + FNext;
+        FNext += GroupDraws * Count;
+        return {First, size_t(GroupDraws * Count)};
+    }
+
+    // The block that stands for the 880 draws before the first one, for Seed.
+    [[gnu::always_inline]] static void SeedBlock(uint16_t *Draws, uint32_t Seed) {
+        for (int I = 0; I < BlockDraws / 2; ++I) {
+            // A bijective scramble, so that neighbouring seeds start unrelated sequences.
+            uint32_t Pair = Seed + uint32_t(I) * 0x9E3779B9u;
+            Pair = (Pair ^ (Pair >> 16)) * 0x85EBCA6Bu;
+            Pair = (Pair ^ (Pair >> 13)) * 0xC2B2AE35u;
+            Pair ^= Pair >> 16;
+            Draws[2 * I] = uint16_t(Pair);
+            Draws[2 * I + 1] = uint16_t(Pair >> 16);
         }
-        // Mostly the block holds them all: one copy, of a size known where Groups is.
-        if (Groups <= BlockWords / WordsPerGroup &&
-            FNextWord + WordsPerGroup * Groups <= BlockWords) {
-            std::memcpy(Draws, FWords + FNextWord, sizeof(uint32_t) * WordsPerGroup * Groups);
-            FNextWord += WordsPerGroup * Groups;
-            return;
-        }
-        while (Groups > 0) {
-            if (FNextWord == BlockWords)
-                Refill();
-            const int Take = std::min(Groups, (BlockWords - FNextWord) / WordsPerGroup);
-            std::memcpy(Draws, FWords + FNextWord, sizeof(uint32_t) * WordsPerGroup * Take);
-            Draws += 4 * Take;
-            FNextWord += WordsPerGroup * Take;
-            Groups -= Take;
-        }
+        // An odd seed in each of the 16 interleaved generators gives it its full period.
+        for (int Lane = 0; Lane < 16; ++Lane)
+            Draws[Lane] |= 1;
+    }
+
+    // Replaces Draws, a block of the sequence, with the next block, in place: draw i of the new
+    // block replaces draw i - 880; draw i - 384 is in the old block (at i + 496, not yet replaced)
+    // for the first 384 draws, and in the new one after them.
+    [[gnu::always_inline]] static void NextBlock(uint16_t *Draws) {
+        constexpr int Short = 384;
+        for (int I = 0; I < Short; ++I)
+            Draws[I] = uint16_t(Draws[I] + Draws[I + BlockDraws - Short]);
+        for (int I = Short; I < BlockDraws; ++I)
+            Draws[I] = uint16_t(Draws[I] + Draws[I - Short]);
     }
 
 private:
-    static uint32_t Step(uint32_t X) {
-        X ^= X << 13;
-        X ^= X >> 17;
-        X ^= X << 5;
-        return X;
-    }
+    // Replaces the block with the next 880 draws.
+    void Refill();
 
-    // Every word follows the one Lanes words before it, the first ones the last of the previous
-    // block: a dependence distance the vectoriser can span.
-    [[gnu::always_inline]] void Refill() {
-        for (int I = 0; I < Lanes; ++I)
-            FWords[I] = Step(FWords[BlockWords - Lanes + I]);
-        for (int I = Lanes; I < BlockWords; ++I)
-            FWords[I] = Step(FWords[I - Lanes]);
-        FNextWord = 0;
-    }
-
-    alignas(32) uint32_t FWords[BlockWords] = {};
-    int FNextWord = BlockWords;
-    int FNextDraw = 0;
+    alignas(32) uint16_t FDraws[BlockDraws];
+    int FNext = BlockDraws;
 };
 
 // RotateBitmap's arguments after the bitmaps.
@@ -130,17 +132,68 @@ struct TRotation {
 
 // Where RotateBitmap's sampling starts, in source pixels about the centre (F, G) of a source of
 // Width x Height pixels: destination row k counted from the bottom starts at Start moved k/Height
-// of the way to TopStart; the bottom row runs toward BottomEnd, reached after Width columns.
+// of the way to TopStart; the bottom row runs toward BottomEnd, reached after Width columns, a
+// column moving by StepX and StepY.
 struct TRotationFrame {
     int Width = 0;
     int Height = 0;
     int F = 0;
     int G = 0;
     TPoint Start, TopStart, BottomEnd;
+    float StepX = 0;
+    float StepY = 0;
 };
 
 // The frame of a turn of a source of Width x Height pixels (both above 0).
 VEX_EXPORT TRotationFrame FrameRotation(int Width, int Height, const TRotation &Rotation);
+
+// One destination row of a turn: white outside the columns [First, Last), and inside them copies
+// of the source pixels at Start + Distances[c], an address taken in wrapping arithmetic (Start
+// itself may lie outside the source).
+struct TTurnedRow {
+    uint8_t *Out = nullptr;
+    uintptr_t Start = 0;
+    int First = 0;
+    int Last = 0;
+};
+
+// The samples of columns From .. To - 1 of Row.
+inline void CopyTurnedSamples(const TTurnedRow &Row, const int64_t *Distances, int From, int To) {
+    uint8_t *const Out = Row.Out;
+    const uintptr_t Start = Row.Start;
+#pragma GCC unroll 8
+    for (int C = From; C < To; ++C)
+        std::memcpy(Out + C * 4, reinterpret_cast<const uint8_t *>(Start + uintptr_t(Distances[C])),
+                    4);
+}
+
+// How a kernel set turns rows: Rows neighbouring rows at a time, their common columns copied by
+// Copy, so that a distance loaded once serves every row and several samples are stored at once.
+struct TTurnGroup {
+    static constexpr int MaxRows = 4;
+    int Rows;
+    void (*Copy)(const TTurnedRow *Rows, const int64_t *Distances, int From, int To);
+};
+
+// Fills Dest by nearest-pixel sampling of Source turned as Rotation says (Source not empty),
+// Group.Rows rows at a time.
+VEX_EXPORT void TurnRows(const TConstPixelPlane &Source, const TPixelPlane &Dest,
+                         const TRotation &Rotation, const TTurnGroup &Group);
+
+// Calls Run(Pixels, Draws, Count) over all of Plane's pixels in order, rows top to bottom, in runs
+// of Count pixels with a group of Grain's draws each (Draws[4 * i + c] for channel c of pixel i).
+template <typename TRun>
+void ForGrainRuns(const TPixelPlane &Plane, TGrainRandom &Grain, TRun &Run) {
+    for (int Y = 0; Y < Plane.Height; ++Y) {
+        uint8_t *const Row = Plane.Row(Y);
+        for (int X = 0; X < Plane.Width;) {
+            const std::span<const uint16_t> Draws = Grain.Take(Plane.Width - X);
+            const int Count = int(Draws.size()) / TGrainRandom::GroupDraws;
+            Run(Row + std::ptrdiff_t(X) * 4, Draws.data(), Count);
+            X += Count;
+        }
+    }
+}
 
 // One implementation of the hot loops, for one instruction set. Planes of one call never overlap,
 // except that Light and Target may be the same plane.

@@ -147,6 +147,39 @@ TEST(DIBFXRows, RotateMatchesTheReference) {
     });
 }
 
+TEST(DIBFXRows, RotateMatchesTheReferenceAtEveryAngle) {
+    // Every direction the offsets can run in (rising, falling, level) for both axes, with the
+    // runs' ends moving by less and by more than a column a row.
+    TTestPlane Source(37, 29, 5, 3);
+    for (const TPixelKernels &Kernels : AvailablePixelKernels())
+        for (int Angle = -180; Angle < 180; Angle += 7)
+            for (const float Scale : {1.0f, 2.5f, 0.3f}) {
+                const TRotation Turn{Angle % 3, float(Angle) + 0.25f, Scale, 1 / Scale, Angle % 5};
+                TTestPlane Fast(41, 23, 1, 4);
+                TTestPlane Plain = Fast;
+                Kernels.Rotate(Source.Plane(), Fast.Plane(), Turn);
+                Reference::Rotate(Source.Plane(), Plain.Plane(), Turn);
+                ASSERT_EQ(Fast.Buffer, Plain.Buffer)
+                    << Kernels.Name << " turned by " << Turn.Angle << " scaled by " << Scale;
+            }
+}
+
+TEST(DIBFXRows, RotateMatchesTheReferenceOnTheTallestPlanes) {
+    // Row starts are stepped in integers up to a source height of 65536, beyond which the plain
+    // loop takes over; at the limit the rounding is closest to going wrong.
+    const TRotation Turns[] = {{0, 33.3f, 1, 1, 0}, {5, -71, 0.9f, 1.1f, -3}};
+    for (const TPixelKernels &Kernels : AvailablePixelKernels())
+        for (int H : {65536, 65537})
+            for (const TRotation &Turn : Turns) {
+                TTestPlane Source(3, H, 0, unsigned(H));
+                TTestPlane Fast(3, H, 1, 2);
+                TTestPlane Plain = Fast;
+                Kernels.Rotate(Source.Plane(), Fast.Plane(), Turn);
+                Reference::Rotate(Source.Plane(), Plain.Plane(), Turn);
+                ASSERT_EQ(Fast.Buffer, Plain.Buffer) << Kernels.Name << " " << H;
+            }
+}
+
 TEST(DIBFXRows, NoiseMatchesTheReferenceOnTheSameGrain) {
     // Amounts past 16 bits take the plain loop inside the fast one; the grain must agree too.
     ForEveryKernelAndSize([](const TPixelKernels &Kernels, int W, int H) {
@@ -165,7 +198,7 @@ TEST(DIBFXRows, NoiseMatchesTheReferenceOnTheSameGrain) {
 
 TEST(DIBFXRows, RasterNoiseMatchesTheReferenceOnTheSameGrain) {
     ForEveryKernelAndSize([](const TPixelKernels &Kernels, int W, int H) {
-        for (int Amount : {0, 1, 6, 300, 32762, 32763, -2}) {
+        for (int Amount : {0, 1, 6, 127, 128, 300, 32762, 32763, -2}) {
             TTestPlane Fast(W, H, PaddingFor(W, H), unsigned(W * H + Amount));
             TTestPlane Plain = Fast;
             TGrainRandom FastGrain(unsigned(Amount + H)), PlainGrain(unsigned(Amount + H));
@@ -178,23 +211,79 @@ TEST(DIBFXRows, RasterNoiseMatchesTheReferenceOnTheSameGrain) {
     });
 }
 
+TEST(DIBFXRows, RasterNoiseMatchesTheReferenceAtEveryBound) {
+    // The walk's lanes and their bias change with the bound: every bound up to past the byte
+    // lanes' limit, on a plane long enough for several chunks and a part of one.
+    for (const TPixelKernels &Kernels : AvailablePixelKernels())
+        for (int Amount = 0; Amount <= 140; ++Amount) {
+            TTestPlane Fast(173, 7, 3, unsigned(Amount));
+            TTestPlane Plain = Fast;
+            TGrainRandom FastGrain{unsigned(Amount)}, PlainGrain{unsigned(Amount)};
+            Kernels.RasterNoise(Fast.Plane(), Amount, FastGrain);
+            Reference::RasterNoise(Plain.Plane(), Amount, PlainGrain);
+            ASSERT_EQ(Fast.Buffer, Plain.Buffer) << Kernels.Name << " amount " << Amount;
+        }
+}
+
 TEST(DIBFXRows, GrainDrawsComeInGroupsOfThree) {
     TGrainRandom Single(42), Bulk(42);
-    // Random(65536) is the draw itself.
-    std::vector<uint16_t> Draws(4 * 500);
-    Bulk.Fill(Draws.data(), 500);
-    for (int G = 0; G < 500; ++G)
+    // Take hands out whole groups where they lie, a block at most at a time; Random(65536) is the
+    // draw itself.
+    constexpr int Groups = 1000;
+    std::vector<uint16_t> Draws;
+    while (Draws.size() < size_t(4 * Groups)) {
+        const std::span<const uint16_t> Taken = Bulk.Take(Groups - int(Draws.size() / 4));
+        ASSERT_FALSE(Taken.empty());
+        ASSERT_LE(Taken.size(), size_t(TGrainRandom::BlockDraws));
+        Draws.insert(Draws.end(), Taken.begin(), Taken.end());
+    }
+    for (int G = 0; G < Groups; ++G)
         for (int D = 0; D < 3; ++D)
             ASSERT_EQ(Single.Random(65536), Draws[size_t(4 * G + D)]) << G << ":" << D;
-    // A group begun by Random is left whole by Fill.
+    // A group begun by Random is skipped by Take.
     TGrainRandom Started(7), Whole(7);
     Started.Random(65536);
-    uint16_t After[4], Expected[8];
-    Started.Fill(After, 1);
-    Whole.Fill(Expected, 2);
-    EXPECT_TRUE(std::equal(After, After + 4, Expected + 4));
+    const std::span<const uint16_t> After = Started.Take(1);
+    const std::span<const uint16_t> Expected = Whole.Take(2);
+    ASSERT_EQ(After.size(), 4u);
+    EXPECT_TRUE(std::equal(After.begin(), After.end(), Expected.begin() + 4));
+    EXPECT_TRUE(TGrainRandom(1).Take(0).empty());
     EXPECT_EQ(TGrainRandom(1).Random(0), 0);
     EXPECT_EQ(TGrainRandom(1).Random(-5), 0);
+}
+
+TEST(DIBFXRows, GrainTakesAndDrawsMixAcrossBlocks) {
+    // Single draws and runs of groups taken in turn, over several blocks, see the same sequence
+    // as whole groups taken alone: a group begun by single draws is left, never split.
+    TGrainRandom Mixed(5), Whole(5);
+    std::vector<uint16_t> Sequence;
+    while (Sequence.size() < size_t(4 * TGrainRandom::BlockDraws)) {
+        const std::span<const uint16_t> Taken = Whole.Take(1000);
+        Sequence.insert(Sequence.end(), Taken.begin(), Taken.end());
+    }
+    size_t Group = 0;
+    for (int Turn = 0; Group < 600; ++Turn) {
+        const int Singles = Turn % 4;
+        for (int D = 0; D < Singles; ++D)
+            ASSERT_EQ(Mixed.Random(65536), Sequence[4 * Group + size_t(D)]) << Group;
+        Group += Singles > 0 ? 1 : 0;
+        const std::span<const uint16_t> Taken = Mixed.Take(Turn % 37);
+        ASSERT_TRUE(std::equal(Taken.begin(), Taken.end(), Sequence.begin() + 4 * Group)) << Group;
+        Group += Taken.size() / 4;
+    }
+}
+
+TEST(DIBFXRows, GrainFollowsItsLaggedSum) {
+    // Every draw is the sum of the draws 384 and 880 before it: the property that gives the
+    // sequence its period, whichever instruction set makes the blocks.
+    TGrainRandom Grain(99);
+    std::vector<uint16_t> Draws;
+    while (Draws.size() < size_t(3 * TGrainRandom::BlockDraws)) {
+        const std::span<const uint16_t> Taken = Grain.Take(1000);
+        Draws.insert(Draws.end(), Taken.begin(), Taken.end());
+    }
+    for (size_t I = TGrainRandom::BlockDraws; I < Draws.size(); ++I)
+        ASSERT_EQ(Draws[I], uint16_t(Draws[I - 384] + Draws[I - 880])) << I;
 }
 
 TEST(DIBFXRows, GrainIsUniformAndSeededByTheProcessGenerator) {
@@ -205,6 +294,18 @@ TEST(DIBFXRows, GrainIsUniformAndSeededByTheProcessGenerator) {
         ++Counts[size_t(Grain.Random(10))];
     for (int Count : Counts)
         EXPECT_NEAR(Count, Draws / 10, Draws / 200);
+    // Neighbouring draws, and draws a row of grain apart, are independent: every pair of values
+    // as often as any other.
+    for (int Apart : {1, 300}) {
+        std::vector<int16_t> Values(Draws);
+        for (int16_t &Value : Values)
+            Value = int16_t(Grain.Random(6));
+        std::vector<int> Pairs(36, 0);
+        for (size_t I = size_t(Apart); I < Values.size(); ++I)
+            ++Pairs[size_t(6 * Values[I - size_t(Apart)] + Values[I])];
+        for (int Count : Pairs)
+            EXPECT_NEAR(Count, Draws / 36, Draws / 36 / 10) << Apart;
+    }
 
     // Two draws of the process-wide generator seed it: the same seed, the same grain.
     SetRandSeed(5);
