@@ -92,7 +92,15 @@ void TVexButton::SetBorderType(TBorderType Value) {
 }
 
 TFont TVexButton::BufferFont() const {
-    return FHighRes ? FFont.Doubled() : FFont;
+    return ScaledFont(FFont, Scale());
+}
+
+int TVexButton::BufferPixels(int Length) const {
+    return PixelRatio() == 1 ? Length : Round(Length * PixelRatio());
+}
+
+void TVexButton::PixelRatioChanged() {
+    MeasureTextHeight();
 }
 
 void TVexButton::MeasureTextHeight() {
@@ -110,9 +118,9 @@ void TVexButton::MouseDown(TMouseButton Button, int X, int Y) {
 int TVexButton::CaptionX(int BufferWidth) const {
     switch (FAlignment) {
     case taLeftJustify:
-        return KMargin;
+        return BufferPixels(KMargin);
     case taRightJustify:
-        return BufferWidth - KMargin - FTextWidth;
+        return BufferWidth - BufferPixels(KMargin) - FTextWidth;
     case taCenter:
         break;
     }
@@ -124,7 +132,9 @@ void TVexButton::Paint(TCanvas &Canvas) {
     // Sized on every paint, so that turning HighRes off brings the buffer back to the control's
     // size at once rather than at the next resize (a double-size buffer would lay the caption
     // out beyond the visible quarter).
-    FBuffer->SetSize(Width() * Scale(), Height() * Scale());
+    const QSize Device = DeviceSize();
+    const int Factor = FHighRes && HalvesRendering() ? 2 : 1;
+    FBuffer->SetSize(Device.width() * Factor, Device.height() * Factor);
     const int Wb = FBuffer->Width();
     const int Hb = FBuffer->Height();
     TCanvas &C = FBuffer->Canvas();
@@ -146,18 +156,19 @@ void TVexButton::Paint(TCanvas &Canvas) {
     DrawMark(C, Wb, Hb);
     DrawBorder(C, Wb, Hb);
 
-    if (FHighRes)
+    if (Factor == 2)
         HalveBitmap(*FBuffer, false);
-    Canvas.Draw(0, 0, *FBuffer);
+    DrawDeviceImage(Canvas.Painter(), FBuffer->Image());
 }
 
 void TVexButton::DrawMark(TCanvas &Canvas, int Wb, int Hb) {
     if (FButtonStyle == bsButton)
         return;
-    Canvas.Pen = TPen{Canvas.Font.Color, KMarkPenWidth};
+    Canvas.Pen = TPen{Canvas.Font.Color, BufferPixels(KMarkPenWidth)};
     Canvas.Brush = TBrush{Canvas.Font.Color, FChecked ? bsSolid : bsClear};
     const int S = FTextHeight / 2;
-    const TRect Box = Rect(Wb - KMargin - S, Hb / 2 - S / 2, Wb - KMargin, Hb / 2 + S / 2);
+    const int Margin = BufferPixels(KMargin);
+    const TRect Box = Rect(Wb - Margin - S, Hb / 2 - S / 2, Wb - Margin, Hb / 2 + S / 2);
     if (FButtonStyle == bsCheckbox)
         Canvas.Rectangle(Box);
     else
@@ -170,15 +181,15 @@ void TVexButton::DrawBorder(TCanvas &Canvas, int Wb, int Hb) {
     case btNone:
         break;
     case btSingle:
-        Canvas.Pen = TPen{FBorderColor, FBorderWidth};
+        Canvas.Pen = TPen{FBorderColor, BufferPixels(FBorderWidth)};
         Canvas.Rectangle(0, 0, Wb, Hb);
         break;
     case btBevel:
         // A raised frame two pixels deep: dark bottom and right, light top and left.
-        for (int I = 0; I < 2; ++I) {
+        for (int I = 0; I < BufferPixels(2); ++I) {
             const int Right = Wb - 1 - I;
             const int Bottom = Hb - 1 - I;
-            Canvas.Pen = TPen{clBlack, FBorderWidth};
+            Canvas.Pen = TPen{clBlack, BufferPixels(FBorderWidth)};
             Canvas.MoveTo(I, Bottom);
             Canvas.LineTo(Right, Bottom);
             Canvas.LineTo(Right, I);

@@ -72,9 +72,14 @@ protected:
     void Paint(TCanvas &Canvas) override;
     void MouseDown(TMouseButton Button, int X, int Y) override;
 
+    void PixelRatioChanged() override;
+
 private:
-    // Buffer pixels per screen pixel: 2 with HighRes.
-    int Scale() const { return FHighRes ? 2 : 1; }
+    // Buffer pixels per control pixel: 2 with HighRes, times the pixel ratio (not doubled again
+    // from ratio 2, where the buffer is not halved).
+    qreal Scale() const { return RenderScale(FHighRes); }
+    // A length given in the buffer's pixels at ratio 1, in the buffer's pixels now.
+    int BufferPixels(int Length) const;
     // The button's font at buffer scale: double point size with HighRes.
     TFont BufferFont() const;
     // Measures the text height with the buffer's canvas, as the caption and font setters do.

@@ -126,11 +126,17 @@ void TVexDBLabel::RestartAnimation() {
     FDelayLeft = FDelay;
     UpdateLayout();
     FFramesLeft = FLongest;
+    WakeFrameTimer();
     update();
 }
 
+void TVexDBLabel::PixelRatioChanged() {
+    UpdateDrawFont();
+    UpdateLayout();
+}
+
 void TVexDBLabel::UpdateDrawFont() {
-    FDrawFont = FHighRes ? FFont.Doubled() : FFont;
+    FDrawFont = ScaledFont(FFont, RenderScale(FHighRes));
     FBuffer->Canvas().Font = FDrawFont;
 }
 
@@ -143,7 +149,7 @@ void TVexDBLabel::UpdateLayout() {
     FLongest = int(std::min<qsizetype>(Longest, INT_MAX));
     FFramesLeft = std::min(FFramesLeft, FLongest);
     FLineHeight = FBuffer->Canvas().TextHeight(QStringLiteral("Yy"));
-    SetHeight(FHighRes ? FLineHeight / 2 : FLineHeight);
+    SetHeight(int(FLineHeight / RenderScale(FHighRes)));
 }
 
 void TVexDBLabel::WrapLines() {
@@ -152,8 +158,8 @@ void TVexDBLabel::WrapLines() {
     const QStringList Words = SplitLines(Joined);
     if (Words.isEmpty())
         return;
-    // The drawing font is double size when HighRes, so is the limit.
-    const int Limit = (FHighRes ? 2 : 1) * Width();
+    // The drawing font is at the buffer's scale, so is the limit.
+    const int Limit = int(RenderScale(FHighRes) * Width());
     // One metrics object for the whole wrap. Every character advances at least one pixel, so a
     // text of more than Limit characters exceeds the limit without being measured: a huge word
     // costs no more than a line's width.
@@ -229,15 +235,16 @@ bool TVexDBLabel::AdvanceFrame() {
 void TVexDBLabel::Paint(TCanvas &Canvas) {
     TVexVBSGraphicControlDA::Paint(Canvas);
     const bool TextFrame = AdvanceFrame();
-    const int F = FHighRes ? 2 : 1;
-    FBuffer->SetSize(F * Width(), F * Height());
+    const QSize Device = DeviceSize();
+    const int Factor = FHighRes && HalvesRendering() ? 2 : 1;
+    FBuffer->SetSize(Factor * Device.width(), Factor * Device.height());
     RenderBackground();
     if (TextFrame)
         DrawLines();
     // Delay frames are reduced too, so that a texture keeps its scale when the text arrives.
-    if (FHighRes)
+    if (Factor == 2)
         HalveBitmap(*FBuffer, false);
-    Canvas.Draw(0, 0, *FBuffer);
+    DrawDeviceImage(Canvas.Painter(), FBuffer->Image());
     if (IsDesigning())
         DrawDesignOutline(Canvas);
 }
@@ -245,7 +252,7 @@ void TVexDBLabel::Paint(TCanvas &Canvas) {
 void TVexDBLabel::RenderBackground() {
     TCanvas &C = FBuffer->Canvas();
     C.Brush.Style = bsSolid;
-    if (FVexTexGen && FHighRes) {
+    if (FVexTexGen && FBuffer->Width() != Width()) {
         // The texture is tiled at screen resolution and stretched, so it halves back unchanged.
         // The fill shows where a generator without picture paints nothing.
         TBitmap Texture(Width(), Height());

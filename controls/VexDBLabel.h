@@ -96,7 +96,8 @@ public:
     int LongestLine() const { return FLongest; }
     int FramesLeft() const { return FFramesLeft; }
     int DelayLeft() const { return FDelayLeft; }
-    // Height of one line in the drawing font, in buffer pixels (double size when HighRes).
+    // Height of one line in the drawing font, in buffer pixels (double size when HighRes, and
+    // device pixels on a screen of a higher pixel ratio).
     int LineHeight() const { return FLineHeight; }
     // r: frames left over L, 0 when finished, designing or without text.
     float Fraction() const;
@@ -105,9 +106,12 @@ public:
     int LineTop(int Line) const;
 
 protected:
+    // The animation counts painted frames: it waits for frames only while it can be painted.
+    bool Animating() const override { return (FFramesLeft != 0 || FDelayLeft > 0) && isVisible(); }
     void Loaded() override;
     void DataChange(QObject *Sender) override;
     void Paint(TCanvas &Canvas) override;
+    void PixelRatioChanged() override;
 
 private:
     // Wraps, measures L and sets the one-line Height; the running animation is kept within L.
@@ -120,7 +124,8 @@ private:
     void DrawLines();
 
     TFont FFont;
-    // Font as drawn: double point size when HighRes; its colour carries the fade.
+    // Font as drawn: double point size when HighRes, scaled by the pixel ratio; its colour carries
+    // the fade.
     TFont FDrawFont;
     QString FPrefix;
     QString FSuffix;

@@ -7,7 +7,8 @@
 #include "platform/graphics/Region.h"
 #include "toolkit/DIBFX.h"
 
-#include <QRegion>
+#include <QFontMetrics>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -77,6 +78,9 @@ TVexGauge::TVexGauge(QWidget *Parent) : TVexAngularMeter(Parent) {
     TVexAngularMeter::SetMinAngle(FGaugeMinAngle);
     TVexAngularMeter::SetMaxAngle(FGaugeMaxAngle);
     FArrowPoints.reserve(16);
+    FShadowPoints.reserve(16);
+    FPolygon.reserve(16);
+    UpdateDrawingTools();
     if (IsDesigning())
         FReady = true;
 }
@@ -130,6 +134,9 @@ void TVexGauge::SetFloat(float Value) {
     const float Before = Float();
     const bool AskedAboveMax = Value > Max();
     TVexAngularMeter::SetFloat(Value);
+    // The value text is repainted with the next frame, or with the repaint asked for already.
+    if (Float() != Before)
+        FPendingDirty |= UpdateValueText();
     RaiseAlarms(Before, AskedAboveMax);
 }
 
@@ -171,20 +178,26 @@ void TVexGauge::SetScaleCount(int Value) {
 void TVexGauge::SetCircular(bool Value) {
     FCircular = Value;
     ApplyOutline();
+    UpdateScreenImage();
 }
 
 void TVexGauge::ApplyOutline() {
-    const QRect Client(0, 0, width(), height());
-    setMask(FCircular ? TRegion::CreateEllipse(0, 0, width(), height()).ToQRegion()
-                      : QRegion(Client));
+    SetWindowRegion(FCircular ? TRegion::CreateEllipse(0, 0, width(), height()) : TRegion());
+}
+
+void TVexGauge::PixelRatioChanged() {
+    // The face is resampled at the new device size, which renders the background again.
+    if (FReady && !FFace.Empty())
+        SetResourceImageIndex(FResourceImageIndex);
 }
 
 void TVexGauge::SetResourceImageIndex(int Value) {
     if (Value < 1 || Value > FaceCount || !parentWidget())
         return;
     FResourceImageIndex = Value;
-    const int FaceHeight = FForceSquare && FReady ? width() : height();
-    LoadFaceImage(Value, width(), FFace, FaceHeight);
+    FFaceSize = QSize(width(), FForceSquare && FReady ? width() : height());
+    const QSize Device = DeviceSize(FFaceSize.width(), FFaceSize.height());
+    LoadFaceImage(Value, Device.width(), FFace, Device.height());
     SetCircular(!IsRectangularFace(Value));
     RenderBackground();
 }
@@ -210,11 +223,16 @@ void TVexGauge::SetFacePicture(const QImage &Picture) {
 }
 
 void TVexGauge::RenderBackground() {
+    // Every change of size, ratio or property ends here: the needles follow at the next paint.
+    FNeedlesBuilt = false;
     if (!FReady || FFace.Empty() || !parentWidget()) {
         update();
         return;
     }
-    const int BW = FFace.Width() * 2, BH = FFace.Height() * 2;
+    // Twice the device size, halved afterwards; from ratio 2 on the device size is already
+    // twice the control's, and the picture is not halved.
+    const int Factor = HalvesRendering() ? 2 : 1;
+    const int BW = FFace.Width() * Factor, BH = FFace.Height() * Factor;
     FBuffer->SetSize(BW, BH);
     FBuffer->Canvas().StretchDraw(Rect(0, 0, BW, BH), FFace);
     if (FScaleType != stNoScale)
@@ -223,15 +241,49 @@ void TVexGauge::RenderBackground() {
         RenderTicks();
     if (!FUnitString.isEmpty())
         RenderUnit();
-    HalveBitmap(*FBuffer, false);
+    if (HalvesRendering())
+        HalveBitmap(*FBuffer, false);
+    UpdateDrawingTools();
+    UpdateScreenImage();
+    UpdateValueText();
     update();
+}
+
+int TVexGauge::ToRender(int ControlPixels) const {
+    return Round(ControlPixels * RenderScale());
+}
+
+int TVexGauge::FromDoubleSize(int DoubleSizePixels) const {
+    const qreal Scale = RenderScale();
+    return Scale == 2 ? DoubleSizePixels : Round(DoubleSizePixels * Scale / 2);
+}
+
+void TVexGauge::UpdateDrawingTools() {
+    FShadowPen = QPen(ToQColor(FShadowColor), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    FArrowPen = QPen(ToQColor(FArrowColor), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    FShadowBrush = QBrush(ToQColor(FShadowColor));
+    FArrowBrush = QBrush(ToQColor(FArrowColor));
+}
+
+void TVexGauge::UpdateScreenImage() {
+    if (!FCircular || FBuffer->Empty()) {
+        FScreen = QImage();
+        return;
+    }
+    const QSize Size = DeviceSize();
+    CutToRegion(FScreen, FBuffer->Image(), Size,
+                TRegion::CreateEllipse(0, 0, Size.width(), Size.height()));
+}
+
+const QImage &TVexGauge::ScreenImage() const {
+    return FCircular && !FScreen.isNull() ? FScreen : FBuffer->Image();
 }
 
 void TVexGauge::RenderLabels() {
     TCanvas &C = FBuffer->Canvas();
     const int BW = FBuffer->Width(), BH = FBuffer->Height();
     C.Brush.Style = bsClear;
-    C.Font = FScaleFont.Doubled();
+    C.Font = ScaledFont(FScaleFont, RenderScale());
     C.SetTextAlign(TA_LEFT | TA_TOP);
     const float Rs = float(BH / 2) * FScaleRadius;
     const float AngleStep = Step(DegToRad(FGaugeMaxAngle - FGaugeMinAngle), FScaleCount);
@@ -240,8 +292,8 @@ void TVexGauge::RenderLabels() {
         const QString Text = FormatFloat(FScaleFormat, ValueStep * I + Min());
         const int HW = C.TextWidth(Text) / 2, HH = C.TextHeight(Text) / 2;
         const float T = DegToRad(FGaugeMinAngle + 90) - AngleStep * float(-I);
-        C.TextOut(Round(Rs * std::sin(T)) + BW / 2 + 2 * OrigoX() - HW,
-                  Round(Rs * std::cos(T)) + BH / 2 + 2 * OrigoY() - HH, Text);
+        C.TextOut(Round(Rs * std::sin(T)) + BW / 2 + ToRender(OrigoX()) - HW,
+                  Round(Rs * std::cos(T)) + BH / 2 + ToRender(OrigoY()) - HH, Text);
     }
     C.Brush.Style = bsSolid;
 }
@@ -252,14 +304,14 @@ void TVexGauge::RenderTicks() {
     C.Pen.Color = FTickColor;
     C.Pen.Style = psSolid;
     const int R = Round((BW / 2) * FTickRadius * 0.01);
-    const int CX = BW / 2 + 2 * OrigoX(), CY = BH / 2 + 2 * OrigoY();
+    const int CX = BW / 2 + ToRender(OrigoX()), CY = BH / 2 + ToRender(OrigoY());
     const float A0 = float(std::numbers::pi) - DegToRad(FGaugeMaxAngle);
     const float A1 = float(std::numbers::pi) - DegToRad(FGaugeMinAngle);
     const float AngleStep = Step(A0 - A1, FTickCount);
     for (int I = 0; I < FTickCount; ++I) {
-        C.Pen.Width = FTickPenWidth;
+        C.Pen.Width = FromDoubleSize(FTickPenWidth);
         const bool Major = FMajorTickInterval > 0 && I % FMajorTickInterval == 0;
-        const int Length = Major ? 2 * FTickLenght : FTickLenght;
+        const int Length = FromDoubleSize(Major ? 2 * FTickLenght : FTickLenght);
         const float A = A0 - AngleStep * float(I);
         const auto At = [&](int Rho) {
             return Point(CX - Round(Rho * std::cos(A)), CY - Round(Rho * std::sin(A)));
@@ -277,59 +329,181 @@ void TVexGauge::RenderUnit() {
     TCanvas &C = FBuffer->Canvas();
     const int BW = FBuffer->Width(), BH = FBuffer->Height();
     C.Brush.Style = bsClear;
-    C.Font = FUnitFont.Doubled();
+    C.Font = ScaledFont(FUnitFont, RenderScale());
     C.SetTextAlign(TA_LEFT | TA_TOP);
-    C.TextOut(BW / 2 + 2 * FUnitChoordX - C.TextWidth(FUnitString) / 2, BH / 2 + 2 * FUnitChoordY,
-              FUnitString);
+    C.TextOut(BW / 2 + ToRender(FUnitChoordX) - C.TextWidth(FUnitString) / 2,
+              BH / 2 + ToRender(FUnitChoordY), FUnitString);
     C.Brush.Style = bsSolid;
 }
 
-void TVexGauge::BuildArrow(TPoint Offset) {
+void TVexGauge::BuildArrow(TPoint Offset, std::vector<TPoint> &Points) {
     const std::span<const TPoint> Outline = KArrowOutlines[FArrowType];
-    FArrowPoints.assign(Outline.begin(), Outline.end());
-    const int BW = FBuffer->Width(), BH = FBuffer->Height();
-    const double R = BH / 4;
-    for (TPoint &P : FArrowPoints) {
+    Points.assign(Outline.begin(), Outline.end());
+    // Device pixels: the picture's width and height once halved.
+    const int Factor = HalvesRendering() ? 2 : 1;
+    const int DW = FBuffer->Width() / Factor, DH = FBuffer->Height() / Factor;
+    const double R = DH / 2;
+    for (TPoint &P : Points) {
         float X = float(Round(P.X * 0.01 * R * FArrowLenght));
         float Y = float(Round(P.Y * 0.01 * R * FArrowWidth));
         RotatePoint(X, Y, FArrowAngle);
-        P = Point(BW / 4 + Round(X) + Offset.X, BH / 4 + Round(Y) + Offset.Y);
+        P = Point(DW / 2 + Round(X) + Offset.X, DH / 2 + Round(Y) + Offset.Y);
     }
+}
+
+QRect TVexGauge::BuildNeedles() {
+    if (FNeedlesBuilt && FNeedlesValue == FDisplayValue)
+        return FNeedlesRect;
+    FNeedlesBuilt = true;
+    FNeedlesValue = FDisplayValue;
+    const float Span = Max() - Min();
+    FArrowAngle =
+        180 - FGaugeMinAngle - (FDisplayValue - Min()) * ((FGaugeMaxAngle - FGaugeMinAngle) / Span);
+    const qreal Ratio = PixelRatio();
+    const auto Device = [Ratio](int ControlPixels) { return Round(ControlPixels * Ratio); };
+    BuildArrow(Point(Device(FShadowPtX + OrigoX()), Device(FShadowPtY + OrigoY())), FShadowPoints);
+    BuildArrow(Point(Device(OrigoX()), Device(OrigoY())), FArrowPoints);
+    int Left = INT_MAX, Top = INT_MAX, Right = INT_MIN, Bottom = INT_MIN;
+    for (const auto *Points : {&FShadowPoints, &FArrowPoints})
+        for (const TPoint &P : *Points) {
+            Left = std::min(Left, P.X);
+            Top = std::min(Top, P.Y);
+            Right = std::max(Right, P.X);
+            Bottom = std::max(Bottom, P.Y);
+        }
+    // In control pixels, with a pixel to spare for the outline's pen and the rounding.
+    FNeedlesRect =
+        Left > Right
+            ? QRect()
+            : QRect(QPoint(int(std::floor(Left / Ratio)) - 1, int(std::floor(Top / Ratio)) - 1),
+                    QPoint(int(std::ceil(Right / Ratio)) + 1, int(std::ceil(Bottom / Ratio)) + 1));
+    return FNeedlesRect;
+}
+
+QRect TVexGauge::ValueTextRect() const {
+    if (FValueImage.isNull())
+        return {};
+    const QSize Size(int(std::ceil(FValueImage.width() / FValueImageRatio)),
+                     int(std::ceil(FValueImage.height() / FValueImageRatio)));
+    return QRect(FValueImageOrigin, Size);
+}
+
+QRect TVexGauge::UpdateValueText() {
+    const QString Text = FValueType == vtStandard ? FormatFloat(FValueFormat, Float()) : QString();
+    const QRect Before = ValueTextRect();
+    const qreal Ratio = PixelRatio();
+    if (Text != FValueText || FValueFont != FValueImageFont || Ratio != FValueImageRatio) {
+        FValueText = Text;
+        FValueImageFont = FValueFont;
+        FValueImageRatio = Ratio;
+        FValueImage = QImage();
+        if (!Text.isEmpty()) {
+            // Drawn once over transparency at device resolution, with a margin of a line's
+            // height for glyphs that reach beyond their advance; every paint copies it.
+            const QFont Font = FValueFont.ToQFont();
+            const QFontMetrics Metrics(Font);
+            const QString Shown = FValueFont.DisplayText(Text);
+            FValueTextWidth = Metrics.horizontalAdvance(Shown);
+            FValueMargin = Metrics.height();
+            FValueImage = QImage(int(std::ceil((FValueTextWidth + 2 * FValueMargin) * Ratio)),
+                                 int(std::ceil(3 * FValueMargin * Ratio)),
+                                 QImage::Format_ARGB32_Premultiplied);
+            FValueImage.setDevicePixelRatio(Ratio);
+            FValueImage.fill(Qt::transparent);
+            QPainter P(&FValueImage);
+            P.setFont(Font);
+            P.setPen(ToQColor(FValueFont.Color));
+            P.drawText(FValueMargin, FValueMargin + Metrics.ascent(), Shown);
+        }
+    }
+    // The text's top-left corner: centred on the face centre, plus the offset.
+    const int Factor = HalvesRendering() ? 2 : 1;
+    const int CX = int(FBuffer->Width() / Factor / 2 / Ratio);
+    const int CY = int(FBuffer->Height() / Factor / 2 / Ratio);
+    FValueImageOrigin = QPoint(CX + FValueChoordX - FValueTextWidth / 2 - FValueMargin,
+                               CY + FValueChoordY - FValueMargin);
+    return Before.united(ValueTextRect());
+}
+
+bool TVexGauge::WellInsideOutline(TPoint Device) const {
+    // The outline's ellipse in device pixels, a pixel and a half inside, so that the edges
+    // between points well inside stay inside once rasterised.
+    const QSize Size = DeviceSize();
+    const double A = Size.width() / 2.0 - 1.5, B = Size.height() / 2.0 - 1.5;
+    const double X = (Device.X + 0.5 - Size.width() / 2.0) / A;
+    const double Y = (Device.Y + 0.5 - Size.height() / 2.0) / B;
+    return A > 0 && B > 0 && X * X + Y * Y <= 1;
+}
+
+void TVexGauge::ClipUnlessInside(std::span<const TPoint> Device, QPainter &P) const {
+    // Only what reaches beyond the round outline pays for a clip.
+    if (FCircular && !P.hasClipping() &&
+        !std::all_of(Device.begin(), Device.end(),
+                     [this](TPoint D) { return WellInsideOutline(D); }))
+        P.setClipRegion(WindowRegion().ToQRegion(), Qt::IntersectClip);
+}
+
+void TVexGauge::InvalidateFrame() {
+    if (visibleRegion().isEmpty())
+        return;
+    update(FPaintedNeedles.united(BuildNeedles()).united(FPendingDirty));
+    FPendingDirty = QRect();
 }
 
 void TVexGauge::Paint(TCanvas &Canvas) {
     BecomeReady();
     TVexAngularMeter::Paint(Canvas);
-    Canvas.Draw(0, 0, *FBuffer);
-    const int BW = FBuffer->Width(), BH = FBuffer->Height();
-    const float Span = Max() - Min();
-    FArrowAngle =
-        180 - FGaugeMinAngle - (FDisplayValue - Min()) * ((FGaugeMaxAngle - FGaugeMinAngle) / Span);
+    QPainter &P = Canvas.Painter();
+    P.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QImage &Screen = ScreenImage();
+    // A paint well inside the round outline copies the opaque picture, the quickest draw.
+    const qreal Ratio = PixelRatio();
+    const QRect Painted = PaintRect();
+    const auto Device = [Ratio](QPoint Q) {
+        return Point(Round(Q.x() * Ratio), Round(Q.y() * Ratio));
+    };
+    const TPoint PaintedCorners[] = {Device(Painted.topLeft()), Device(Painted.topRight()),
+                                     Device(Painted.bottomLeft()), Device(Painted.bottomRight())};
+    DrawDeviceImage(P, std::all_of(std::begin(PaintedCorners), std::end(PaintedCorners),
+                                   [this](TPoint D) { return WellInsideOutline(D); })
+                           ? FBuffer->Image()
+                           : Screen);
 
-    if (FValueType == vtStandard) {
-        const QString Text = FormatFloat(FValueFormat, Float());
-        Canvas.Brush.Style = bsClear;
-        Canvas.Font = FValueFont;
-        Canvas.SetTextAlign(TA_LEFT | TA_TOP);
-        Canvas.TextOut(BW / 4 + FValueChoordX - Canvas.TextWidth(Text) / 2, BH / 4 + FValueChoordY,
-                       Text);
-        Canvas.Brush.Style = bsSolid;
+    if (!FValueImage.isNull()) {
+        const QRect Text(FValueImageOrigin + QPoint(FValueMargin, FValueMargin),
+                         QSize(FValueTextWidth, FValueMargin));
+        const TPoint Corners[] = {Device(Text.topLeft()), Device(Text.topRight()),
+                                  Device(Text.bottomLeft()), Device(Text.bottomRight())};
+        ClipUnlessInside(Corners, P);
+        P.drawImage(FValueImageOrigin, FValueImage);
+        P.setClipping(false);
     }
 
-    Canvas.Pen = TPen{FShadowColor};
-    Canvas.Brush = TBrush{FShadowColor};
-    BuildArrow(Point(FShadowPtX + OrigoX(), FShadowPtY + OrigoY()));
-    Canvas.Polygon(FArrowPoints);
-
-    Canvas.Pen = TPen{FArrowColor};
-    Canvas.Brush = TBrush{FArrowColor};
-    BuildArrow(Point(OrigoX(), OrigoY()));
-    Canvas.Polygon(FArrowPoints);
+    FPaintedNeedles = BuildNeedles();
+    ClipUnlessInside(FShadowPoints, P);
+    ClipUnlessInside(FArrowPoints, P);
+    if (Ratio != 1)
+        P.setWorldTransform(QTransform::fromScale(1 / Ratio, 1 / Ratio));
+    const auto Fill = [&](const std::vector<TPoint> &Points, const QPen &Pen, const QBrush &Brush) {
+        FPolygon.clear();
+        for (const TPoint &Q : Points)
+            FPolygon.emplace_back(Q.X, Q.Y);
+        P.setPen(Pen);
+        P.setBrush(Brush);
+        P.drawPolygon(FPolygon.data(), int(FPolygon.size()), Qt::OddEvenFill);
+    };
+    Fill(FShadowPoints, FShadowPen, FShadowBrush);
+    Fill(FArrowPoints, FArrowPen, FArrowBrush);
+    if (Ratio != 1)
+        P.setWorldTransform(QTransform());
+    P.setClipping(false);
 
     if (FCoverHeight > 0) {
-        const TRect Band =
-            Rect(0, height() - Round(height() * FCoverHeight * 0.01), width(), height());
-        Canvas.CopyRect(Band, FBuffer->Canvas(), Band);
+        const QRect Band(QPoint(0, height() - Round(height() * FCoverHeight * 0.01)),
+                         QPoint(width() - 1, height() - 1));
+        P.drawImage(QRectF(Band), Screen,
+                    QRectF(Band.left() * Ratio, Band.top() * Ratio, Band.width() * Ratio,
+                           Band.height() * Ratio));
     }
     if (IsDesigning())
         DrawDesignOutline(Canvas);

@@ -9,7 +9,13 @@
 #include "platform/core/VexExport.h"
 #include "platform/graphics/Font.h"
 
+#include <QBrush>
+#include <QImage>
+#include <QPen>
+#include <span>
 #include <vector>
+
+class QPainter;
 
 namespace Vex {
 
@@ -94,8 +100,9 @@ public:
     void SetFacePicture(const QImage &Picture);
 
     bool Ready() const { return FReady; }
+    // The face resampled to the control's size in device pixels (control pixels at ratio 1).
     const TBitmap &Face() const { return FFace; }
-    // The needle outline of the last paint, in control pixels.
+    // The needle outline of the last paint, in device pixels (control pixels at ratio 1).
     const std::vector<TPoint> &ArrowPoints() const { return FArrowPoints; }
 
     TColor ArrowColor() const { return FArrowColor; }
@@ -187,6 +194,9 @@ protected:
     void Loaded() override;
     void RenderBackground() override;
     void Paint(TCanvas &Canvas) override;
+    // A frame repaints the band the needle swept and, when Float changed, the value text.
+    void InvalidateFrame() override;
+    void PixelRatioChanged() override;
     void showEvent(QShowEvent *Event) override;
 
 private:
@@ -200,12 +210,57 @@ private:
     void RenderLabels();
     void RenderTicks();
     void RenderUnit();
-    // The needle outline turned to the needle's angle and moved to the pivot plus Offset.
-    void BuildArrow(TPoint Offset);
+    // An offset or length in control pixels, or in the double-size rendering's pixels, at the
+    // rendering's scale.
+    int ToRender(int ControlPixels) const;
+    int FromDoubleSize(int DoubleSizePixels) const;
+    // The picture a paint starts from: the background, with the outside of a round outline
+    // transparent.
+    void UpdateScreenImage();
+    const QImage &ScreenImage() const;
+    // The value text as drawn, kept between paints: redrawn only when Float, the format, the
+    // font or the pixel ratio change. Returns the area it covers, old and new.
+    QRect UpdateValueText();
+    QRect ValueTextRect() const;
+    // The shadow and the needle at the displayed value, in device pixels, built again only when
+    // that value or the background changed; returns the control-pixel area they cover.
+    QRect BuildNeedles();
+    // The needle outline turned to the needle's angle and moved to the pivot plus Offset (device
+    // pixels) into Points.
+    void BuildArrow(TPoint Offset, std::vector<TPoint> &Points);
+    // Whether a device pixel lies well inside the round outline; the drawing of points not all
+    // well inside is clipped to the outline.
+    bool WellInsideOutline(TPoint Device) const;
+    void ClipUnlessInside(std::span<const TPoint> Device, QPainter &P) const;
+    void UpdateDrawingTools();
     void RaiseAlarms(float Before, bool AskedAboveMax);
 
     TBitmap FFace;
+    // The face's size in control pixels.
+    QSize FFaceSize;
     std::vector<TPoint> FArrowPoints;
+    std::vector<TPoint> FShadowPoints;
+    // Scratch for the painter's points, so that a frame allocates nothing.
+    std::vector<QPoint> FPolygon;
+    QImage FScreen;
+    // The value text rendered once, at device resolution, over transparency; its text, font and
+    // ratio; where it stands in control pixels.
+    QImage FValueImage;
+    QString FValueText;
+    TFont FValueImageFont;
+    qreal FValueImageRatio = 0;
+    QPoint FValueImageOrigin;
+    int FValueTextWidth = 0;
+    int FValueMargin = 0;
+    // The needles as last built, for the displayed value they were built for.
+    bool FNeedlesBuilt = false;
+    float FNeedlesValue = 0;
+    QRect FNeedlesRect;
+    // Control-pixel areas of what the last paint drew and what the next frame must repaint.
+    QRect FPaintedNeedles;
+    QRect FPendingDirty;
+    QPen FShadowPen, FArrowPen;
+    QBrush FShadowBrush, FArrowBrush;
     float FArrowAngle = 0;
     float FGaugeMinAngle = 235;
     float FGaugeMaxAngle = -55;

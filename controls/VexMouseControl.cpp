@@ -27,6 +27,7 @@ void TVexMouseControl::SetMouseState(TVexMouseState State) {
     // picture on screen.
     FFrameTotal = FFrameCounts[State];
     FFramesLeft = FFrameTotal;
+    WakeFrameTimer();
 }
 
 void TVexMouseControl::FrameTick() {

@@ -38,6 +38,8 @@ public:
     void FrameTick() override;
 
 protected:
+    // A transition counts painted frames: it waits for frames only while it can be painted.
+    bool Animating() const override { return FFramesLeft > 0 && isVisible(); }
     void SetMouseState(TVexMouseState State) override;
     // Advances the transition by one frame; descendants call it first and draw with Progress().
     void Paint(TCanvas &Canvas) override;

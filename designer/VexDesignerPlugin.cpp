@@ -60,6 +60,10 @@ QIcon TVexDesignerWidgetInterface::icon() const {
     if (FIcon.isNull()) {
         QWidget Host;
         QWidget *Control = Create(&Host, true);
+        // Placing the control selects its pictures (a gauge its face).
+        Control->setProperty("Left", 0);
+        for (const auto &[Name, Value] : FWidget.Sample)
+            Control->setProperty(Name, Value);
         const QPixmap Picture = Control->grab();
         FIcon = QIcon(
             Picture.scaled(KIconSize, KIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));

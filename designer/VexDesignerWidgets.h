@@ -2,7 +2,9 @@
 // The library's controls as Qt Designer offers them: one entry per control, in one group.
 
 #include <QString>
+#include <QVariant>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 namespace Vex {
@@ -13,6 +15,8 @@ struct TDesignerWidget {
     QString ToolTip;
     QString WhatsThis;
     QWidget *(*Create)(QWidget *Parent);
+    // Property values that make the control recognisable as an icon.
+    std::vector<std::pair<const char *, QVariant>> Sample;
 };
 
 const std::vector<TDesignerWidget> &DesignerWidgets();

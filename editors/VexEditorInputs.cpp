@@ -1,11 +1,15 @@
 #include "editors/VexEditorInputs.h"
 
+#include "platform/data/VexDataSource.h"
 #include "platform/format/FloatFormat.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSqlField>
+#include <QSqlRecord>
+#include <charconv>
 #include <cmath>
 
 namespace Vex {
@@ -91,8 +95,51 @@ std::optional<float> TextToFloat(const QString &Text) {
     return Value;
 }
 
+QString FloatText(float Value) {
+    if (!std::isfinite(Value))
+        return FloatToStr(Value);
+    // The float's shortest decimal digits, read back as the double they name: FloatToStr then
+    // writes those digits and no more.
+    char Buffer[32];
+    const std::to_chars_result Written = std::to_chars(Buffer, Buffer + sizeof Buffer, Value);
+    double Shortest = 0;
+    std::from_chars(Buffer, Written.ptr, Shortest);
+    return FloatToStr(Shortest);
+}
+
 void AllowOnlyCharacters(QLineEdit *Edit, const QString &Allowed) {
     Edit->installEventFilter(new TCharacterFilter(Edit, Allowed));
+}
+
+namespace {
+// The type name of a field that holds a number a control can show; nothing for other fields.
+const char *NumericFieldType(QMetaType Type) {
+    switch (Type.id()) {
+    case QMetaType::Short:
+        return "ftSmallint";
+    case QMetaType::Int:
+        return "ftInteger";
+    case QMetaType::UShort:
+        return "ftWord";
+    case QMetaType::Float:
+    case QMetaType::Double:
+        return "ftFloat";
+    default:
+        return nullptr;
+    }
+}
+} // namespace
+
+std::vector<TFieldDescription> NumericFields(const TVexDataSource *Source) {
+    std::vector<TFieldDescription> Fields;
+    const TVexTable *Table = Source ? Source->DataSet() : nullptr;
+    if (!Table || !Table->Database().isOpen())
+        return Fields;
+    const QSqlRecord Record = Table->Database().record(Table->TableName());
+    for (int I = 0; I < Record.count(); ++I)
+        if (const char *Type = NumericFieldType(Record.field(I).metaType()))
+            Fields.push_back({Record.fieldName(I), QLatin1String(Type)});
+    return Fields;
 }
 
 } // namespace Vex

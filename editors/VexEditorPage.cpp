@@ -1,6 +1,7 @@
 #include "editors/VexEditorPage.h"
 
 #include "editors/VexEditorDialogs.h"
+#include "framework/VexVBSGraphicControlDA.h"
 #include "platform/core/Component.h"
 #include "platform/core/Errors.h"
 #include "platform/core/Maths.h"
@@ -8,25 +9,32 @@
 #include "platform/streaming/ComponentStream.h"
 
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMetaProperty>
+#include <QRegularExpression>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 namespace Vex {
 
 namespace {
 constexpr int KBottomHeight = 33;
-constexpr int KCloseLeft = 384;
+// The Close button's distance from the page's right edge, and its top.
+constexpr int KCloseRight = 114;
 constexpr int KCloseTop = 8;
 constexpr int KButtonWidth = 100;
 constexpr int KButtonHeight = 18;
 constexpr int KFirstRow = 8;
+constexpr int KColumnGap = 12;
 constexpr int KSliderHeight = 12;
-constexpr int KEditHeight = 20;
+constexpr int KEditHeight = TVexEditorPage::KEditHeight;
 constexpr int KColorPanelWidth = 60;
 // The margin a smooth button keeps before its caption, in screen pixels.
 constexpr int KButtonMargin = 2;
+// The gap between a slider and its value when the value stands in the caption's column.
+constexpr int KValueGap = 4;
 
 void SetBackground(QWidget *Widget, TColor Color) {
     QPalette Palette = Widget->palette();
@@ -35,9 +43,10 @@ void SetBackground(QWidget *Widget, TColor Color) {
     Widget->setAutoFillBackground(true);
 }
 
-// Top of a widget Height high centred in the row starting at RowTop.
+// Top of a widget Height high centred in the row starting at RowTop; taller widgets hang from
+// the row as an edit box sits in it.
 int Centred(int RowTop, int Height) {
-    return RowTop + (TVexEditorPage::KRowHeight - Height) / 2;
+    return RowTop + (TVexEditorPage::KRowHeight - std::min(Height, KEditHeight)) / 2;
 }
 
 QString FontDescription(const TFont &Font) {
@@ -49,6 +58,34 @@ QString FontDescription(const TFont &Font) {
     if (Font.Style & fsItalic)
         Text += QStringLiteral(", italic");
     return Text;
+}
+
+QString FontCaption(const TFont &Font, TVexEditorPage::TFontCaption Caption) {
+    switch (Caption) {
+    case TVexEditorPage::fcNameAndSize:
+        return Font.Name + QStringLiteral(", ") + QString::number(Font.Size());
+    case TVexEditorPage::fcName:
+        return Font.Name;
+    case TVexEditorPage::fcDescription:
+        break;
+    }
+    return FontDescription(Font);
+}
+
+void ShowFont(TVexEditorPanel *Panel, const TFont &Font, TVexEditorPage::TFontCaption Caption) {
+    Panel->SetCaption(FontCaption(Font, Caption));
+    if (Caption != TVexEditorPage::fcNameAndSize)
+        return;
+    // A sample in the font's face, size and style; the panel's own colour keeps it legible.
+    QFont Sample = Font.ToQFont();
+    Sample.setStyleStrategy(QFont::PreferDefault);
+    Panel->setFont(Sample);
+}
+
+// A name a control file can hold: a letter or "_", then letters, digits and "_".
+bool IsComponentName(const QString &Name) {
+    static const QRegularExpression Identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    return Identifier.match(Name).hasMatch();
 }
 
 TVexButton *NewButton(QWidget *Parent, const QString &Name, const QRect &Bounds,
@@ -89,15 +126,20 @@ TVexEditorPage::TVexEditorPage(QWidget *Parent, const QString &Caption, int Widt
     pnlBottom->setObjectName(QStringLiteral("pnlBottom"));
     pnlBottom->setGeometry(0, Height - KBottomHeight, Width, KBottomHeight);
     btnClose = NewButton(pnlBottom, QStringLiteral("btnClose"),
-                         QRect(KCloseLeft, KCloseTop, KButtonWidth, KButtonHeight),
+                         QRect(Width - KCloseRight, KCloseTop, KButtonWidth, KButtonHeight),
                          QStringLiteral("Close"));
     connect(btnClose, &TVexButton::OnClick, this, &QDialog::accept);
 }
 
 void TVexEditorPage::SetEditedControl(TVexGraphicControl *Control) {
     FControl = Control;
-    setWindowTitle(FCaption + QStringLiteral(" [") + (Control ? Control->objectName() : QString()) +
-                   QLatin1Char(']'));
+    ShowTitle();
+}
+
+void TVexEditorPage::ShowTitle() {
+    const QString Name = FControl ? FControl->objectName() : QString();
+    setWindowTitle(FCaption.isEmpty() ? Name
+                                      : FCaption + QStringLiteral(" [") + Name + QLatin1Char(']'));
 }
 
 void TVexEditorPage::SetDesigning(bool Value) {
@@ -146,56 +188,77 @@ void TVexEditorPage::WriteProperty(const char *Property, const QVariant &Value) 
 
 // Layout
 
+void TVexEditorPage::SetCaptionsAbove(int ColumnWidth) {
+    FColumnWidth = ColumnWidth;
+}
+
+void TVexEditorPage::NextColumn(QWidget *Tab) {
+    TColumn &Column = FColumns[Tab];
+    Column.Left += (CaptionsAbove() ? FColumnWidth : KValueLeft + KValueWidth) + KColumnGap;
+    Column.Next = KFirstRow;
+}
+
 QWidget *TVexEditorPage::AddTab(const QString &Caption) {
     auto *Sheet = new QWidget;
     SetBackground(Sheet, clBtnFace);
     PageControl->addTab(Sheet, Caption);
-    FNextRow[Sheet] = KFirstRow;
+    FColumns[Sheet] = {KCaptionLeft, KFirstRow};
     return Sheet;
 }
 
 int TVexEditorPage::NextRow(QWidget *Tab, int Height) {
-    int &Next = FNextRow[Tab];
+    int &Next = FColumns[Tab].Next;
     const int Top = Next;
     Next += Height;
     return Top;
 }
 
+int TVexEditorPage::InputLeft(QWidget *Tab) {
+    const int Left = FColumns[Tab].Left;
+    return CaptionsAbove() ? Left : Left + KInputLeft - KCaptionLeft;
+}
+
 TVexDBLabel *TVexEditorPage::NewLabel(QWidget *Tab, const QString &Name, int Left, int Top,
-                                      int Width, const QString &Text) {
+                                      int Width, int Height, const QString &Text) {
     auto *Label = new TVexDBLabel(Tab);
     Label->setObjectName(Name);
     Label->SetFont(EditorFont());
     Label->SetBounds(Left, Top, Width, Label->Height());
     Label->SetText({Text});
-    Label->SetBounds(Left, Centred(Top, Label->Height()), Width, Label->Height());
+    Label->SetBounds(Left, Top + (Height - Label->Height()) / 2, Width, Label->Height());
     return Label;
 }
 
+TVexDBLabel *TVexEditorPage::NewCaption(QWidget *Tab, int Left, int Top, int Width, int Height,
+                                        const QString &Text) {
+    return NewLabel(Tab, QStringLiteral("VexDBLabel%1").arg(++FLabelCount), Left, Top, Width,
+                    Height, Text);
+}
+
 TVexDBLabel *TVexEditorPage::AddHeading(QWidget *Tab, const QString &Text) {
-    return NewLabel(Tab, QStringLiteral("VexDBLabel%1").arg(++FLabelCount), KCaptionLeft,
-                    NextRow(Tab), KCaptionWidth, Text);
+    const int Height = CaptionsAbove() ? KCaptionHeight : KRowHeight;
+    return NewCaption(Tab, FColumns[Tab].Left, NextRow(Tab, Height), InputWidth(), Height, Text);
 }
 
-int TVexEditorPage::AddCaptionRow(QWidget *Tab, const QString &Caption, int Height) {
-    const int Top = NextRow(Tab, Height);
-    NewLabel(Tab, QStringLiteral("VexDBLabel%1").arg(++FLabelCount), KCaptionLeft, Top,
-             KCaptionWidth, Caption);
-    return Top;
-}
-
-template <typename TInput>
-TInput *TVexEditorPage::PlaceInput(TInput *Input, const QString &Name, int Top, int Width,
-                                   int Height) {
-    Input->setObjectName(Name);
-    Input->setGeometry(KInputLeft, Centred(Top, Height), Width, Height);
-    return Input;
+QRect TVexEditorPage::AddInputRow(QWidget *Tab, const QString &Caption, int Width, int Height) {
+    const int Left = FColumns[Tab].Left;
+    if (Width <= 0)
+        Width = InputWidth();
+    if (CaptionsAbove()) {
+        const int Top = NextRow(Tab, KCaptionHeight + Height + KRowGap);
+        NewCaption(Tab, Left, Top, FColumnWidth, KCaptionHeight, Caption);
+        return QRect(Left, Top + KCaptionHeight, Width, Height);
+    }
+    // A taller input hangs from its caption's row, with the rows' spacing below it.
+    const int Top = NextRow(Tab, std::max(KRowHeight, Height + KRowHeight - KEditHeight));
+    NewCaption(Tab, Left, Top, KCaptionWidth, KRowHeight, Caption);
+    return QRect(InputLeft(Tab), Centred(Top, Height), Width, Height);
 }
 
 TVexSlider *TVexEditorPage::AddSlider(QWidget *Tab, const QString &Name, const QString &Caption,
                                       float Min, float Max) {
-    const int Top = AddCaptionRow(Tab, Caption);
-    auto *Slider = PlaceInput(new TVexSlider(Tab), Name, Top, KInputWidth, KSliderHeight);
+    const int Width = CaptionsAbove() ? FColumnWidth - KAboveValueWidth - KValueGap : KInputWidth;
+    auto *Slider = AddInput<TVexSlider>(Tab, Name, Caption, Width, KSliderHeight);
     Slider->SetSliderType(TVexSlider::ustLiquidBar);
     // Min stays below Max at every step, so the order also works outside a loading scope.
     if (Max > Slider->Min()) {
@@ -206,10 +269,15 @@ TVexSlider *TVexEditorPage::AddSlider(QWidget *Tab, const QString &Name, const Q
         Slider->SetMax(Max);
     }
     Slider->SetPosition(Min);
-    TVexDBLabel *Value =
-        NewLabel(Tab, Name + QStringLiteral("Value"), KValueLeft, Top, KValueWidth, QString());
+    // The value stands beside the bar, centred on it as a caption is in its row.
+    const int ValueLeft = CaptionsAbove() ? Slider->x() + Slider->width() + KValueGap
+                                          : FColumns[Tab].Left + KValueLeft - KCaptionLeft;
+    const int ValueWidth = CaptionsAbove() ? KAboveValueWidth : KValueWidth;
+    const int RowTop = Slider->y() - Centred(0, KSliderHeight);
+    TVexDBLabel *Value = NewLabel(Tab, Name + QStringLiteral("Value"), ValueLeft, RowTop,
+                                  ValueWidth, KRowHeight, QString());
     Value->SetDisplayStyle(TVexDBLabel::dsNormal);
-    FValueLabels[Slider] = Value;
+    FValueLabels[Slider].Label = Value;
     ShowValue(Slider);
     connect(Slider, &TVexSlider::OnChange, this, [this, Slider] { ShowValue(Slider); });
     return Slider;
@@ -218,61 +286,97 @@ TVexSlider *TVexEditorPage::AddSlider(QWidget *Tab, const QString &Name, const Q
 TVexSlider *TVexEditorPage::AddSlider(QWidget *Tab, const TSliderRow &Row) {
     TVexSlider *Slider =
         AddSlider(Tab, QLatin1String(Row.Name), QLatin1String(Row.Caption), Row.Min, Row.Max);
-    BindSlider(Slider, Row.Property, Row.Scale);
+    BindSlider(Slider, Row.Property, Row.Conversion);
     return Slider;
 }
 
 void TVexEditorPage::ShowValue(TVexSlider *Slider) {
-    if (TVexDBLabel *Value = FValueLabels[Slider])
-        Value->SetText({FormatFloat(QStringLiteral("0"), Slider->Position())});
+    const TValueLabel &Value = FValueLabels[Slider];
+    if (Value.Label)
+        Value.Label->SetText({FormatFloat(Value.Picture, Slider->Position())});
 }
 
 TVexButton *TVexEditorPage::AddCheckBox(QWidget *Tab, const QString &Name, const QString &Caption) {
-    const int Top = NextRow(Tab);
+    const int Left = FColumns[Tab].Left - KButtonMargin;
+    if (CaptionsAbove()) {
+        // The mark ends the row where the sliders' bars end.
+        const int Top = NextRow(Tab, KButtonHeight + KRowGap);
+        TVexButton *Box =
+            NewButton(Tab, Name,
+                      QRect(Left, Top, FColumnWidth - KAboveValueWidth - KValueGap + KButtonMargin,
+                            KButtonHeight),
+                      Caption);
+        Box->SetButtonStyle(TVexButton::bsCheckbox);
+        return Box;
+    }
+    const int Top = NextRow(Tab, KRowHeight);
     // The caption lines up with the labels' text (the button keeps a margin before it) and
     // the mark with the start of the input column.
-    const int Left = KCaptionLeft - KButtonMargin;
     TVexButton *Box = NewButton(Tab, Name,
                                 QRect(Left, Centred(Top, KButtonHeight),
-                                      KInputLeft - Left + KButtonHeight / 2, KButtonHeight),
+                                      InputLeft(Tab) - Left + KButtonHeight / 2, KButtonHeight),
                                 Caption);
     Box->SetButtonStyle(TVexButton::bsCheckbox);
     return Box;
 }
 
 TVexButton *TVexEditorPage::AddButton(QWidget *Tab, const QString &Name, const QString &Caption) {
-    const int Top = NextRow(Tab);
+    const int Top = NextRow(Tab, CaptionsAbove() ? KButtonHeight + KRowGap : KRowHeight);
     return NewButton(Tab, Name,
-                     QRect(KInputLeft, Centred(Top, KButtonHeight), KInputWidth, KButtonHeight),
+                     QRect(InputLeft(Tab), CaptionsAbove() ? Top : Centred(Top, KButtonHeight),
+                           InputWidth(), KButtonHeight),
                      Caption);
 }
 
 QLineEdit *TVexEditorPage::AddEdit(QWidget *Tab, const QString &Name, const QString &Caption) {
-    return PlaceInput(new QLineEdit(Tab), Name, AddCaptionRow(Tab, Caption), KInputWidth,
-                      KEditHeight);
+    return AddInput<QLineEdit>(Tab, Name, Caption, 0, KEditHeight);
 }
 
 TVexEditorPanel *TVexEditorPage::AddColorPanel(QWidget *Tab, const QString &Name,
                                                const QString &Caption) {
-    return PlaceInput(new TVexEditorPanel(Tab), Name, AddCaptionRow(Tab, Caption), KColorPanelWidth,
-                      KButtonHeight);
+    return AddInput<TVexEditorPanel>(Tab, Name, Caption, KColorPanelWidth, KButtonHeight);
 }
 
 TVexEditorPanel *TVexEditorPage::AddFontPanel(QWidget *Tab, const QString &Name,
                                               const QString &Caption) {
-    return PlaceInput(new TVexEditorPanel(Tab), Name, AddCaptionRow(Tab, Caption), KInputWidth,
-                      KButtonHeight);
+    return AddInput<TVexEditorPanel>(Tab, Name, Caption, 0, KButtonHeight);
 }
 
 QListWidget *TVexEditorPage::AddList(QWidget *Tab, const QString &Name, const QString &Caption,
                                      int Height) {
-    // The list hangs from its caption's row, with the rows' spacing below it.
-    const int Top =
-        AddCaptionRow(Tab, Caption, std::max(Height, KRowHeight) + KRowHeight - KEditHeight);
-    auto *List = new QListWidget(Tab);
-    List->setObjectName(Name);
-    List->setGeometry(KInputLeft, Centred(Top, KEditHeight), KInputWidth, Height);
+    return AddInput<QListWidget>(Tab, Name, Caption, 0, Height);
+}
+
+QTreeWidget *TVexEditorPage::AddDataFieldList(QWidget *Tab, const QString &Name,
+                                              const QString &Caption, int Height) {
+    auto *List = AddInput<QTreeWidget>(Tab, Name, Caption, 0, Height);
+    List->setColumnCount(2);
+    List->setHeaderLabels({QStringLiteral("Field"), QStringLiteral("Type")});
+    List->setRootIsDecorated(false);
+    List->header()->setStretchLastSection(true);
+    List->setColumnWidth(0, InputWidth() / 2);
+    FLoaders.push_back([this, List] { FillDataFieldList(List); });
+    connect(List, &QTreeWidget::itemSelectionChanged, this, [this, List] {
+        auto *Control = qobject_cast<TVexVBSGraphicControlDA *>(FControl.data());
+        const QList<QTreeWidgetItem *> Selected = List->selectedItems();
+        if (Control && !Selected.isEmpty() && !Selected.first()->text(0).isEmpty())
+            Control->SetDataField(Selected.first()->text(0));
+    });
     return List;
+}
+
+void TVexEditorPage::FillDataFieldList(QTreeWidget *List) {
+    const QSignalBlocker Quiet(List);
+    List->clear();
+    const auto *Control = qobject_cast<TVexVBSGraphicControlDA *>(FControl.data());
+    if (!Control)
+        return;
+    for (const TFieldDescription &Field : NumericFields(Control->DataSource())) {
+        auto *Item = new QTreeWidgetItem(List, {Field.Name, Field.Type});
+        // The bound field, spelt exactly as bound.
+        if (Field.Name == Control->DataField())
+            List->setCurrentItem(Item);
+    }
 }
 
 // Bindings
@@ -325,29 +429,44 @@ void TVexEditorPage::BindColorPanel(TVexEditorPanel *Panel, std::function<TColor
 }
 
 void TVexEditorPage::BindFontPanel(TVexEditorPanel *Panel, std::function<TFont()> Load,
-                                   std::function<void(const TFont &)> Store) {
-    FLoaders.push_back([Panel, Load] { Panel->SetCaption(FontDescription(Load())); });
-    connect(Panel, &TVexEditorPanel::Click, this, [this, Panel, Load, Store] {
+                                   std::function<void(const TFont &)> Store, TFontCaption Caption) {
+    FLoaders.push_back([Panel, Load, Caption] { ShowFont(Panel, Load(), Caption); });
+    connect(Panel, &TVexEditorPanel::Click, this, [this, Panel, Load, Store, Caption] {
         if (!FControl)
             return;
         const std::optional<TFont> Chosen = ExecuteFontDialog(this, Load());
         if (!Chosen || !FControl)
             return;
         Store(*Chosen);
-        Panel->SetCaption(FontDescription(*Chosen));
+        ShowFont(Panel, *Chosen, Caption);
     });
 }
 
-void TVexEditorPage::BindSlider(TVexSlider *Slider, const char *Property, float Scale) {
+void TVexEditorPage::BindSlider(TVexSlider *Slider, const char *Property,
+                                TSliderConversion Conversion) {
+    const bool WritesWhole = Conversion == scRounded || Conversion == scHundredths;
+    FValueLabels[Slider].Picture = WritesWhole ? QStringLiteral("0") : QStringLiteral("0.##");
+    const double Scale = Conversion == scHundredths ? 100 : 1;
+    const bool LoadsWhole = Conversion == scLoadRounded || Conversion == scHundredths;
     BindSlider(
         Slider,
-        [this, Property, Scale] {
-            const double Value = ReadProperty(Property).toDouble();
-            return Scale == 1 ? float(Value) : float(Round(Value * Scale));
+        [this, Property, Scale, LoadsWhole] {
+            const double Value = ReadProperty(Property).toDouble() * Scale;
+            return LoadsWhole ? float(Round(Value)) : float(Value);
         },
-        [this, Property, Scale](float Position) {
-            WriteProperty(Property, Scale == 1 ? QVariant(Round(Position))
-                                               : QVariant(double(Position) / Scale));
+        [this, Property, Conversion](float Position) {
+            switch (Conversion) {
+            case scRounded:
+                WriteProperty(Property, Round(Position));
+                break;
+            case scHundredths:
+                WriteProperty(Property, double(Position) / 100);
+                break;
+            case scAsIs:
+            case scLoadRounded:
+                WriteProperty(Property, Position);
+                break;
+            }
         });
 }
 
@@ -365,7 +484,7 @@ void TVexEditorPage::BindTextEdit(QLineEdit *Edit, const char *Property) {
 
 void TVexEditorPage::BindNumberEdit(QLineEdit *Edit, const char *Property) {
     BindEdit(
-        Edit, [this, Property] { return FloatToStr(ReadProperty(Property).toFloat()); },
+        Edit, [this, Property] { return FloatText(ReadProperty(Property).toFloat()); },
         [this, Property](const QString &Text) {
             if (const std::optional<float> Value = TextToFloat(Text))
                 WriteProperty(Property, *Value);
@@ -379,22 +498,43 @@ void TVexEditorPage::BindColorPanel(TVexEditorPanel *Panel, const char *Property
         Preset);
 }
 
-void TVexEditorPage::BindFontPanel(TVexEditorPanel *Panel, const char *Property) {
+void TVexEditorPage::BindFontPanel(TVexEditorPanel *Panel, const char *Property,
+                                   TFontCaption Caption) {
     BindFontPanel(
         Panel, [this, Property] { return ReadProperty(Property).value<TFont>(); },
-        [this, Property](const TFont &Font) {
-            WriteProperty(Property, QVariant::fromValue(Font));
-        });
+        [this, Property](const TFont &Font) { WriteProperty(Property, QVariant::fromValue(Font)); },
+        Caption);
 }
 
-void TVexEditorPage::BindNameEdit(QLineEdit *Edit) {
-    Edit->setReadOnly(!FDesigning);
-    FNameEdits.push_back(Edit);
+void TVexEditorPage::BindEnumList(QListWidget *List, const char *Property, bool ShowCurrent) {
+    FLoaders.push_back([this, List, Property, ShowCurrent] {
+        const QMetaObject *Meta = FControl->metaObject();
+        const QMetaEnum Values = Meta->property(Meta->indexOfProperty(Property)).enumerator();
+        const QSignalBlocker Quiet(List);
+        List->clear();
+        for (int I = 0; I < Values.keyCount(); ++I)
+            List->addItem(QLatin1String(Values.key(I)));
+        if (ShowCurrent)
+            List->setCurrentRow(ReadProperty(Property).toInt());
+    });
+    connect(List, &QListWidget::itemSelectionChanged, this, [this, List, Property] {
+        const QList<QListWidgetItem *> Selected = List->selectedItems();
+        if (FControl && !Selected.isEmpty())
+            WriteProperty(Property, List->row(Selected.first()));
+    });
+}
+
+void TVexEditorPage::BindNameEdit(QLineEdit *Edit, bool AtRunTime) {
+    Edit->setReadOnly(!FDesigning && !AtRunTime);
+    if (!AtRunTime)
+        FNameEdits.push_back(Edit);
     BindEdit(
         Edit, [this] { return FControl->objectName(); },
-        [this](const QString &Text) {
-            if (FDesigning)
+        [this, AtRunTime](const QString &Text) {
+            if ((FDesigning || AtRunTime) && IsComponentName(Text)) {
                 FControl->setObjectName(Text);
+                ShowTitle();
+            }
         });
 }
 

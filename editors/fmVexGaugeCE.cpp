@@ -9,7 +9,6 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMetaEnum>
 #include <QPainter>
 #include <QTabWidget>
 
@@ -84,7 +83,7 @@ void TfrmVexGaugeCE::BuildTicks() {
 void TfrmVexGaugeCE::BuildScale() {
     QWidget *Tab = AddTab(QStringLiteral("Scale"));
     // The label radius in hundredths of the face's half-height.
-    AddSlider(Tab, {"tbScaleRadius", "Scale radius", -200, 200, "ScaleRadius", 100});
+    AddSlider(Tab, {"tbScaleRadius", "Scale radius", -200, 200, "ScaleRadius", scHundredths});
     AddSlider(Tab, {"tbScaleCount", "Scale count", 0, 50, "ScaleCount"});
     editMinValue = AddEdit(Tab, QStringLiteral("editMinValue"), QStringLiteral("Minimum value"));
     AllowOnlyCharacters(editMinValue, KMinValueCharacters);
@@ -138,12 +137,11 @@ void TfrmVexGaugeCE::BuildBehaviour() {
 void TfrmVexGaugeCE::BuildArrow() {
     QWidget *Tab = AddTab(QStringLiteral("Arrow"));
     // Length and width in hundredths of the face's half-height.
-    AddSlider(Tab, {"tbArrowLenght", "Arrow length", 0, 200, "ArrowLenght", 100});
-    AddSlider(Tab, {"tbArrowWidth", "Arrow width", 0, 100, "ArrowWidth", 100});
+    AddSlider(Tab, {"tbArrowLenght", "Arrow length", 0, 200, "ArrowLenght", scHundredths});
+    AddSlider(Tab, {"tbArrowWidth", "Arrow width", 0, 100, "ArrowWidth", scHundredths});
     lbArrowTypes = AddList(Tab, QStringLiteral("lbArrowTypes"), QStringLiteral("Arrow type"),
                            KArrowListHeight);
-    connect(lbArrowTypes, &QListWidget::itemSelectionChanged, this,
-            &TfrmVexGaugeCE::lbArrowTypesClick);
+    BindEnumList(lbArrowTypes, "ArrowType", false);
     panelArrowColor =
         AddColorPanel(Tab, QStringLiteral("panelArrowColor"), QStringLiteral("Arrow color"));
     BindColorPanel(panelArrowColor, "ArrowColor");
@@ -159,24 +157,20 @@ void TfrmVexGaugeCE::BuildExtra() {
     editName = AddEdit(Tab, QStringLiteral("editName"), QStringLiteral("Component name"));
     BindNameEdit(editName);
     AddHeading(Tab, QStringLiteral("Properties"));
-    const auto Button = [&](const char *Name, const char *Caption,
-                            void (TfrmVexGaugeCE::*Handler)()) {
-        TVexButton *B = AddButton(Tab, QLatin1String(Name), QLatin1String(Caption));
-        connect(B, &TVexButton::OnClick, this, Handler);
-        return B;
-    };
-    ubWriteProperties = Button("ubWriteProperties", "Write properties to file",
-                               &TfrmVexGaugeCE::ubWritePropertiesClick);
+    ubWriteProperties = AddButton(Tab, "ubWriteProperties", "Write properties to file",
+                                  &TfrmVexGaugeCE::ubWritePropertiesClick);
     ubWriteProperties->SetHint(QStringLiteral("Writes the gauge's file while designing; "
                                               "\"Save to file...\" does so at any time"));
     ubWriteProperties->SetShowHint(true);
-    ubReadProperties = Button("ubReadProperties", "Read properties from file",
-                              &TfrmVexGaugeCE::ubReadPropertiesClick);
-    ubSaveToFile = Button("ubSaveToFile", "Save to file...", &TfrmVexGaugeCE::ubSaveToFileClick);
+    ubReadProperties = AddButton(Tab, "ubReadProperties", "Read properties from file",
+                                 &TfrmVexGaugeCE::ubReadPropertiesClick);
+    ubSaveToFile =
+        AddButton(Tab, "ubSaveToFile", "Save to file...", &TfrmVexGaugeCE::ubSaveToFileClick);
     AddHeading(Tab, QStringLiteral("Background graphics"));
-    ubOpenBackground =
-        Button("ubOpenBackground", "Open background image", &TfrmVexGaugeCE::ubOpenBackgroundClick);
-    ubSaveImage = Button("ubSaveImage", "Save image to file", &TfrmVexGaugeCE::ubSaveImageClick);
+    ubOpenBackground = AddButton(Tab, "ubOpenBackground", "Open background image",
+                                 &TfrmVexGaugeCE::ubOpenBackgroundClick);
+    ubSaveImage =
+        AddButton(Tab, "ubSaveImage", "Save image to file", &TfrmVexGaugeCE::ubSaveImageClick);
 }
 
 void TfrmVexGaugeCE::SetEditingGauge(TVexGauge *Gauge) {
@@ -184,17 +178,8 @@ void TfrmVexGaugeCE::SetEditingGauge(TVexGauge *Gauge) {
     SetEditedControl(Gauge);
     if (!Gauge)
         return;
-    FillArrowTypes();
     FillFaceList();
     LoadInputs();
-}
-
-void TfrmVexGaugeCE::FillArrowTypes() {
-    const QMetaEnum Types = QMetaEnum::fromType<TVexGauge::TArrowType>();
-    const QSignalBlocker Quiet(lbArrowTypes);
-    lbArrowTypes->clear();
-    for (int I = 0; I < Types.keyCount(); ++I)
-        lbArrowTypes->addItem(QLatin1String(Types.key(I)));
 }
 
 void TfrmVexGaugeCE::FillFaceList() {
@@ -221,13 +206,6 @@ void TfrmVexGaugeCE::lvGaugesClick() {
     FGauge->SetResourceImageIndex(lvGauges->row(Selected.first()) + 1);
     // Faces bring their own outline.
     ubCircular->SetChecked(FGauge->Circular());
-}
-
-void TfrmVexGaugeCE::lbArrowTypesClick() {
-    const QList<QListWidgetItem *> Selected = lbArrowTypes->selectedItems();
-    if (!FGauge || Selected.isEmpty())
-        return;
-    FGauge->SetArrowType(TVexGauge::TArrowType(lbArrowTypes->row(Selected.first())));
 }
 
 void TfrmVexGaugeCE::ubWritePropertiesClick() {

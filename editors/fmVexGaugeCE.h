@@ -33,7 +33,6 @@ public:
 
     // Handlers of the inputs that do more than write one property.
     void lvGaugesClick();
-    void lbArrowTypesClick();
     void ubWritePropertiesClick();
     void ubReadPropertiesClick();
     void ubSaveToFileClick();
@@ -80,7 +79,6 @@ private:
     void BuildArrow();
     void BuildExtra();
     void FillFaceList();
-    void FillArrowTypes();
 
     QPointer<TVexGauge> FGauge;
     QList<QPixmap> FilGauges;

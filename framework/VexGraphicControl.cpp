@@ -187,6 +187,19 @@ void TVexGraphicControl::SetParentColor(bool Value) {
     update();
 }
 
+void TVexGraphicControl::SetWindowRegion(const TRegion &Region) {
+    if (!HasWindowRegion())
+        FOpaqueWithoutRegion = testAttribute(Qt::WA_OpaquePaintEvent);
+    FWindowRegion = Region;
+    // With an outline the corners show what lies beneath, so Qt paints that first.
+    setAttribute(Qt::WA_OpaquePaintEvent, HasWindowRegion() ? false : FOpaqueWithoutRegion);
+    update();
+}
+
+bool TVexGraphicControl::HitTest(int X, int Y) const {
+    return !HasWindowRegion() || FWindowRegion.Contains(X, Y);
+}
+
 void TVexGraphicControl::DrawDesignOutline(TCanvas &Canvas) const {
     const TPen OldPen = Canvas.Pen;
     const TBrush OldBrush = Canvas.Brush;
@@ -268,14 +281,27 @@ void TVexGraphicControl::mousePressEvent(QMouseEvent *Event) {
     const std::optional<TMouseButton> Button = ToButton(Event->button());
     if (!Button)
         return;
+    const QPoint P = Event->position().toPoint();
+    if (!HitTest(P.x(), P.y())) {
+        // Outside the outline: the press, and the moves and release that follow it, belong to
+        // what lies beneath.
+        FPassedButtons |= *Button;
+        Event->ignore();
+        return;
+    }
     if (*Button == mbLeft)
         FPressedForClick = true;
-    const QPoint P = Event->position().toPoint();
     Guarded([&] { MouseDown(*Button, P.x(), P.y()); });
 }
 
 void TVexGraphicControl::mouseMoveEvent(QMouseEvent *Event) {
     const QPoint P = Event->position().toPoint();
+    // Moves of a drag that began outside the outline, and moves over the outside with no drag
+    // of this control's own, go on to what lies beneath.
+    if ((FPassedButtons && !FButtons) || (!FButtons && !HitTest(P.x(), P.y()))) {
+        Event->ignore();
+        return;
+    }
     Guarded([&] { MouseMove(P.x(), P.y()); });
 }
 
@@ -283,6 +309,11 @@ void TVexGraphicControl::mouseReleaseEvent(QMouseEvent *Event) {
     const std::optional<TMouseButton> Button = ToButton(Event->button());
     if (!Button)
         return;
+    if (FPassedButtons & *Button) {
+        FPassedButtons &= ~unsigned(*Button);
+        Event->ignore();
+        return;
+    }
     const QPoint P = Event->position().toPoint();
     // As on the desktop, the click comes before the release is handled; a click handler may
     // destroy the control (a page replacing itself), and then nothing more is done.

@@ -8,6 +8,7 @@
 #include "platform/core/VexExport.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
+#include "platform/graphics/Region.h"
 #include "toolkit/VexStream.h"
 
 #include <QWidget>
@@ -74,6 +75,17 @@ public:
     void SetColor(TColor Value);
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool Value);
+
+    // The window outline, in control pixels: outside it the control shows what lies beneath and
+    // takes no clicks (mouse events there go on to the parent). It is kept without clipping the
+    // control's paints: a control with an outline is painted over what lies beneath, and its
+    // Paint leaves the outside untouched. An empty region removes the outline.
+    void SetWindowRegion(const TRegion &Region);
+    const TRegion &WindowRegion() const { return FWindowRegion; }
+    bool HasWindowRegion() const { return !FWindowRegion.IsEmpty(); }
+    // Whether the point, in control pixels, belongs to the control: inside its outline, or
+    // anywhere on a control without one.
+    bool HitTest(int X, int Y) const;
 
     TVexMouseState MouseState() const { return FMouseState; }
     TPoint LastPoint() const { return FLastPoint; }
@@ -155,6 +167,11 @@ private:
     bool FParentColor = false;
     TRect FBounds;
     bool FPressedForClick = false;
+    TRegion FWindowRegion;
+    // Whether the control painted opaquely before it took an outline.
+    bool FOpaqueWithoutRegion = false;
+    // The buttons whose press fell outside the outline: their moves and release go on too.
+    unsigned FPassedButtons = 0;
 };
 
 } // namespace Vex

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <cmath>
+#include <utility>
 
 namespace Vex {
 
@@ -24,13 +25,30 @@ void TVexMeter::RenderBackground() {
 }
 
 void TVexMeter::SetFloat(float Value) {
+    const float Before = FFloat;
     if (Value > FMax)
         FFloat = FMax;
     else if (!(Value >= FMin))
         FFloat = FMin; // below the range, or not a number
     else
         FFloat = FIndexed ? std::nearbyint(Value) : Value;
+    if (FFloat != Before)
+        InvalidateValue();
+}
+
+void TVexMeter::InvalidateValue() {
+    // One paint per frame: the frame that starts the motion shows the new target too.
+    if (Animating() && WakeFrameTimer()) {
+        FValuePending = true;
+        return;
+    }
     update();
+}
+
+void TVexMeter::InvalidateFrame() {
+    // A hidden or fully covered meter keeps moving without asking for paints.
+    if (!visibleRegion().isEmpty())
+        update();
 }
 
 void TVexMeter::SetMin(float Value) {
@@ -56,6 +74,8 @@ void TVexMeter::SetInertia(int Value) {
         return;
     FInertia = Value;
     FInertiaFactor = float(1.0 - Value / 100.0);
+    if (Animating())
+        WakeFrameTimer();
 }
 
 void TVexMeter::SetStabilizationTime(int Value) {
@@ -75,11 +95,19 @@ void TVexMeter::SetIndexed(bool Value) {
     // properties keep their values.
     FInertiaFactor = Value ? 0.7f : 0.25f;
     FStabilizationFactor = Value ? 0.99f : 0.995f;
+    // Rounding may have moved the target away from the needle.
+    if (Animating())
+        WakeFrameTimer();
     RenderBackground();
 }
 
 float TVexMeter::Target() const {
     return FIndexed ? std::nearbyint(FFloat) : FFloat;
+}
+
+bool TVexMeter::Animating() const {
+    // Without gain (Inertia 100) the spring never moves the value: nothing to wait for.
+    return FDisplayValue != Target() && FInertiaFactor != 0;
 }
 
 void TVexMeter::AnimationStep() {
@@ -95,12 +123,13 @@ void TVexMeter::AnimationStep() {
 
 void TVexMeter::FrameTick() {
     TVexVBSGraphicControlDA::FrameTick();
-    if (FDisplayValue == Target())
-        return;
-    AnimationStep();
-    // A hidden or fully covered meter keeps moving without asking for paints.
-    if (!visibleRegion().isEmpty())
-        update();
+    const float Shown = FDisplayValue;
+    if (FDisplayValue != Target())
+        AnimationStep();
+    // At rest nothing is asked for. The frame shows a new target even when the step moved the
+    // needle by nothing.
+    if (FDisplayValue != Shown || std::exchange(FValuePending, false))
+        InvalidateFrame();
 }
 
 void TVexMeter::RaiseChanging() {

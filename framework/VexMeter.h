@@ -51,6 +51,14 @@ protected:
     virtual void AnimationStep();
     // The value the spring pulls toward: Float, whole-numbered when Indexed.
     float Target() const;
+    // In motion: the displayed value differs from the target and the spring can move it.
+    bool Animating() const override;
+    // Asks for the paint of a moved needle; a hidden meter asks for none. Descendants that know
+    // what a frame changes invalidate only that.
+    virtual void InvalidateFrame();
+    // Asks for the paint that shows a new target: the coming frame paints it when the needle
+    // moves; otherwise it is painted at once.
+    void InvalidateValue();
     void RaiseChanging();
     // Stores Value as the target as it is, without the whole-number rounding of SetFloat: for a
     // descendant that keeps a fractional target while indexed, where the spring rounds the
@@ -66,6 +74,8 @@ protected:
 
     float FDisplayValue = 0;
     bool FWritingData = false;
+    // A new target waits for the coming frame to be painted.
+    bool FValuePending = false;
 
 private:
     bool FIndexed = false;

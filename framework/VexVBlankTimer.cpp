@@ -12,7 +12,6 @@ TVexVBlankTimer::TVexVBlankTimer(QObject *Owner) : QTimer(Owner) {
     setObjectName(QLatin1String(ComponentName));
     setInterval(IntervalMs);
     connect(this, &QTimer::timeout, this, &TVexVBlankTimer::Tick);
-    start();
 }
 
 TVexVBlankTimer::~TVexVBlankTimer() {
@@ -81,6 +80,15 @@ void TVexVBlankTimer::Tick() {
         std::erase(FControls, nullptr);
         FHasHoles = false;
     }
+    if (FTickDepth == 0 && std::none_of(FControls.begin(), FControls.end(), [](auto *C) {
+            return C && C->parentWidget() && C->NeedsFrames();
+        }))
+        stop();
+}
+
+void TVexVBlankTimer::Wake() {
+    if (!isActive())
+        start();
 }
 
 } // namespace Vex

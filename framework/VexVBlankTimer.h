@@ -1,7 +1,9 @@
 #pragma once
 // The one 20 ms frame timer of the process. It belongs to the application object, is found by
 // its name "VBlankTimer", and calls FrameTick of every subscribed control that has a parent,
-// in subscription order.
+// in subscription order. It runs only while some subscribed control needs frames (it animates,
+// or a handler is connected to its OnVBS): at rest the process is not woken at all, and the
+// control whose animation starts wakes the timer.
 
 #include "platform/core/VexExport.h"
 #include <QTimer>
@@ -31,8 +33,11 @@ public:
     int ControlCount() const;
     TVexVBSGraphicControl *Control(int Index) const;
 
-    // One frame: normally the timeout handler; tests call it to advance animations.
+    // One frame: normally the timeout handler; tests call it to advance animations. After the
+    // frame the timer stops when no control with a parent needs further frames.
     void Tick();
+    // Starts the ticking, unless it runs already.
+    void Wake();
 
 private:
     std::vector<TVexVBSGraphicControl *> FControls;

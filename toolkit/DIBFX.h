@@ -20,12 +20,14 @@ struct TRect;
 // resolved first.
 VEX_EXPORT TColor BlendColors(TColor C1, TColor C2, float T);
 
-// Adds Random(Amount) - Amount div 2 to every channel: Amount 10 moves each by -5..4. Three draws
-// of the process-wide generator per pixel, whatever the Amount; Amount <= 1 changes nothing.
+// Adds Random(Amount) - Amount div 2 to every channel: Amount 10 moves each by -5..4; Amount <= 1
+// changes nothing. The draws come from a grain generator seeded by two draws of the process-wide
+// one, whatever the bitmap and the Amount, so a seeded run repeats its grain.
 VEX_EXPORT void AddNoise(TBitmap &Bitmap, int Amount);
 
 // Streaks along the rows: one running offset per channel, started at 0, walks by -5..4 from
-// pixel to pixel over the whole bitmap, bounded by +-Amount. Amount <= 0 changes nothing.
+// pixel to pixel over the whole bitmap, bounded by +-Amount. Amount <= 0 changes nothing. The
+// steps come from a grain generator seeded as AddNoise's.
 VEX_EXPORT void AddRasterNoise(TBitmap &Bitmap, int Amount);
 
 // Halves every channel inside Rect (clipped to the bitmap) and adds half of Color's channel.

@@ -32,9 +32,11 @@ QObject *FrameTimer() {
 TEST(DesignerPlugin, OffersEveryControlInOneGroupAndDesignerMakesThemDesigning) {
     QDesignerCustomWidgetCollectionInterface *Plugin = Collection();
     ASSERT_NE(Plugin, nullptr);
-    const QStringList Expected = {QStringLiteral("Vex::TVexGauge"),
-                                  QStringLiteral("Vex::TVexButton"),
-                                  QStringLiteral("Vex::TVexDBLabel")};
+    const QStringList Expected = {
+        QStringLiteral("Vex::TVexGauge"),         QStringLiteral("Vex::TVexKnob"),
+        QStringLiteral("Vex::TVexLCD"),           QStringLiteral("Vex::TVexMatrix"),
+        QStringLiteral("Vex::TVexCylinderGauge"), QStringLiteral("Vex::TVexSlider"),
+        QStringLiteral("Vex::TVexButton"),        QStringLiteral("Vex::TVexDBLabel")};
     QStringList Names;
     QDesignerFormEditorInterface Core;
     for (QDesignerCustomWidgetInterface *Widget : Plugin->customWidgets()) {

@@ -44,6 +44,24 @@ TEST(TextToFloat, FollowsTheDecimalSeparator) {
     SetDecimalSeparator(QLatin1Char('.'));
 }
 
+TEST(FloatText, WritesTheShortestTextThatReadsBack) {
+    const std::pair<float, const char *> Cases[] = {{0.1f, "0.1"},
+                                                    {-12.5f, "-12.5"},
+                                                    {1.0f / 3, "0.33333334"},
+                                                    {16777216.0f, "16777216"},
+                                                    {1e20f, "1E20"},
+                                                    {1.5e-5f, "1.5E-5"},
+                                                    {0.0f, "0"},
+                                                    {3.4028235e38f, "3.4028235E38"}};
+    for (const auto &[Value, Text] : Cases) {
+        EXPECT_EQ(FloatText(Value), QLatin1String(Text)) << Text;
+        EXPECT_EQ(TextToFloat(FloatText(Value)), Value) << Text;
+    }
+    SetDecimalSeparator(QLatin1Char(','));
+    EXPECT_EQ(FloatText(-0.25f), QStringLiteral("-0,25"));
+    SetDecimalSeparator(QLatin1Char('.'));
+}
+
 TEST(AllowOnlyCharacters, RefusesOtherCharactersButNotEditingKeys) {
     QLineEdit Edit;
     AllowOnlyCharacters(&Edit, QStringLiteral("0123456789.-"));

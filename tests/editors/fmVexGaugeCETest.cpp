@@ -1,10 +1,8 @@
 #include "editors/fmVexGaugeCE.h"
-#include "editors/VexEditorDialogs.h"
-#include "framework/FrameworkTestUtil.h"
+#include "EditorTestUtil.h"
 #include "platform/streaming/ComponentStream.h"
 
 #include <QFile>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -15,55 +13,6 @@
 namespace Vex {
 
 namespace {
-// Stands in for the user at every dialog: records what was asked and answers with what the test
-// prepared (nothing: cancelled).
-struct TUser {
-    std::optional<TColor> Color;
-    std::vector<TColor> ColorsOffered;
-    std::optional<TFont> Font;
-    std::vector<TFont> FontsOffered;
-    std::optional<TFileDialogChoice> File;
-    std::vector<TFileDialogRequest> FilesAsked;
-    QStringList Messages;
-
-    TUser() {
-        SetColorDialog([this](QWidget *, TColor Initial) {
-            ColorsOffered.push_back(Initial);
-            return Color;
-        });
-        SetFontDialog([this](QWidget *, const TFont &Initial) {
-            FontsOffered.push_back(Initial);
-            return Font;
-        });
-        SetFileDialog([this](QWidget *, const TFileDialogRequest &Request) {
-            FilesAsked.push_back(Request);
-            return File;
-        });
-        SetEditorMessage([this](QWidget *, const QString &Text) { Messages << Text; });
-    }
-    ~TUser() {
-        SetColorDialog({});
-        SetFontDialog({});
-        SetFileDialog({});
-        SetEditorMessage({});
-    }
-    void Choose(const QString &FileName, int FilterIndex = 0) {
-        File = TFileDialogChoice{FileName, FilterIndex};
-    }
-};
-
-void Click(QWidget *W) {
-    Press(W, QPoint(5, 5));
-    Release(W, QPoint(5, 5));
-}
-
-void Type(QWidget *W, const QString &Text) {
-    for (const QChar C : Text) {
-        QKeyEvent Event(QEvent::KeyPress, 0, Qt::NoModifier, QString(C));
-        QCoreApplication::sendEvent(W, &Event);
-    }
-}
-
 // A ready gauge on a form, and its editor page once opened.
 struct GaugePage : ::testing::Test {
     TUser User;
@@ -81,15 +30,8 @@ struct GaugePage : ::testing::Test {
         Page = std::make_unique<TfrmVexGaugeCE>(&Form);
         Page->SetEditingGauge(G);
     }
-    TVexSlider *Slider(const char *Name) const {
-        TVexSlider *S = Page->findChild<TVexSlider *>(QLatin1String(Name));
-        EXPECT_NE(S, nullptr) << Name;
-        return S;
-    }
-    QString Shown(const char *Slider) const {
-        const auto *Value = Page->findChild<TVexDBLabel *>(QLatin1String(Slider) + "Value");
-        return Value ? Value->Text().join(QString()) : QString();
-    }
+    TVexSlider *Slider(const char *Name) const { return SliderOf(*Page, Name); }
+    QString Shown(const char *Slider) const { return ShownValue(*Page, Slider); }
     QString Saved() const { return WriteComponentText(*G); }
     QString Path(const char *Name) const { return Dir.filePath(QLatin1String(Name)); }
 };
@@ -521,9 +463,8 @@ TEST_F(GaugePage, ClosingClearsTheFacePictures) {
 
 TEST_F(GaugePage, CaptionsFitOnOneLineAndInputsLineUp) {
     Open();
-    for (const TVexDBLabel *Label : Page->findChildren<TVexDBLabel *>()) {
-        EXPECT_EQ(Label->DisplayLines().size(), 1) << Label->Text().join(' ').toStdString();
-    }
+    Page->show();
+    ExpectTidyLayout(*Page);
     for (const TVexSlider *S : Page->findChildren<TVexSlider *>()) {
         EXPECT_EQ(S->x(), TVexEditorPage::KInputLeft) << S->objectName().toStdString();
         EXPECT_EQ(S->SliderType(), TVexSlider::ustLiquidBar);
