@@ -88,6 +88,12 @@ private:
         const TModalRunner Previous = SetModalRunner([&](QDialog &Editor) {
             Editor.show();
             DeliverPosted();
+            // The editor's captions type themselves like the page's: one character a paint.
+            for (int Frame = 0; Frame < GallerySettleFrames; ++Frame) {
+                if (TVexVBlankTimer *FrameTimer = TVexVBlankTimer::Find())
+                    FrameTimer->Tick();
+                Editor.grab();
+            }
             Picture = FMain.grab();
             const QPixmap Dialog = Editor.grab();
             QPainter Painter(&Picture);
