@@ -106,7 +106,7 @@ void TPanel::SetHeight(int Value) {
 
 void TPanel::SetAlign(TAlign Value) {
     FAlign = Value;
-    if (parentWidget())
+    if (parentWidget() && !IsLoading())
         DockChildren(parentWidget());
 }
 
@@ -123,8 +123,16 @@ void TPanel::SetBevelOuter(TBevelCut Value) {
     setLineWidth(1);
 }
 
+// While loading, the children's places are still arriving one by one: they are docked once
+// when loading ends, in the order of their designed Top.
 void TPanel::resizeEvent(QResizeEvent *Event) {
     QFrame::resizeEvent(Event);
+    if (!IsLoading())
+        DockChildren(this);
+}
+
+void TPanel::Loaded() {
+    TVexComponent::Loaded();
     DockChildren(this);
 }
 
@@ -228,7 +236,7 @@ void TDBGrid::SetHeight(int Value) {
 
 void TDBGrid::SetAlign(TAlign Value) {
     FAlign = Value;
-    if (parentWidget())
+    if (parentWidget() && !IsLoading())
         DockChildren(parentWidget());
 }
 

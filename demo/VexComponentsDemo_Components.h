@@ -62,6 +62,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *Event) override;
+    void Loaded() override;
 
 private:
     TAlign FAlign = TVexGraphicControl::alNone;
