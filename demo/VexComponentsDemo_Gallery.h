@@ -1,7 +1,9 @@
 #pragma once
 // The gallery: the main window photographed on every page it can reach, for looking at the
-// demonstration without a display. The pictures are the whole window, taken once each page's
-// animations have run their course.
+// demonstration without a display. Each picture is taken after one simulated second of the
+// page's life (frame timer and page timers driven, nothing waited for), so needles, drums and
+// typed labels are caught in motion; a page with an editor is photographed once more with its
+// editor open over it.
 
 #include <QString>
 #include <QStringList>
@@ -10,14 +12,19 @@ namespace Vex {
 
 class TfrmMain;
 
-// Frames run before each picture: the longest typed line of a page (about 70 characters) and
-// the springs of the instruments settle well within them.
-inline constexpr int GallerySettleFrames = 150;
+// Frames of 20 ms run before each picture: one second.
+inline constexpr int GallerySettleFrames = 50;
+
+// Runs the frame timer and the current page's timers through GallerySettleFrames frames, as
+// they would run in that time: a page timer fires on opening and then every Interval.
+void RunPageFor(TfrmMain &Main, int Frames);
 
 // Shows Main (on the offscreen platform it is shown nowhere) and saves "NN-name.png" into
 // Folder for the contact page, each product's overview and every further registered page of
-// each menu; data pages only while the sample database is available. Returns the files written;
-// raises EVexError when the folder or a file cannot be written.
+// each menu, and "NN-name-editor.png" for the editor of each page that has one; data pages only
+// while the sample database is available. The random generator is seeded the same way every
+// time, so the pictures can be compared between runs. Returns the files written; raises
+// EVexError when the folder or a file cannot be written.
 QStringList WriteGallery(TfrmMain &Main, const QString &Folder);
 
 } // namespace Vex

@@ -6,6 +6,7 @@
 #include "demo/VexComponentsDemo_Pages.h"
 #include "demo/VexComponentsDemo_Widgets.h"
 #include "platform/core/Component.h"
+#include "platform/core/Errors.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -131,9 +132,12 @@ void TfrmMain::OpenProduct(int Index) {
     if (Index < 0 || Index >= int(Menus.size()))
         return;
     const TDemoMenu &Menu = Menus[size_t(Index)];
+    const std::optional<QWidget *> Page = NewPage(Menu.Entries.front().PageClass);
+    if (!Page)
+        return;
     Discard(FCurrentPage);
     Discard(FCurrentMenu);
-    ShowPage(CreateDemoPage(Menu.Entries.front().PageClass, pnlInterface));
+    ShowPage(*Page);
     auto *MenuFrame = new TfrmProductMenu(Menu, pnlMenu);
     connect(MenuFrame, &TfrmProductMenu::EntryChosen, this, &TfrmMain::ChooseMenuEntry);
     ShowMenu(MenuFrame);
@@ -147,10 +151,20 @@ void TfrmMain::ChooseMenuEntry(const TDemoMenuEntry &Entry) {
         ShowMessage(this, NoDatabaseMessage);
         return;
     }
-    if (!DemoPageRegistered(Entry.PageClass))
+    const std::optional<QWidget *> Page = NewPage(Entry.PageClass);
+    if (!Page || !*Page)
         return;
     Discard(FCurrentPage);
-    ShowPage(CreateDemoPage(Entry.PageClass, pnlInterface));
+    ShowPage(*Page);
+}
+
+std::optional<QWidget *> TfrmMain::NewPage(const QString &PageClass) {
+    try {
+        return CreateDemoPage(PageClass, pnlInterface);
+    } catch (const std::exception &Error) {
+        ApplicationShowError(ErrorMessage(Error));
+        return std::nullopt;
+    }
 }
 
 void TfrmMain::ShowContactPage() {

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QFrame;
@@ -33,7 +34,9 @@ public:
     // Product Index of DemoMenus(): its overview page and its menu.
     void OpenProduct(int Index);
     // A menu entry's page, unless the entry needs the database and it is unavailable: then
-    // only the message is shown. An entry whose page is not registered does nothing.
+    // only the message is shown. An entry whose page is not registered does nothing; a page
+    // that cannot be built (a table that cannot be opened) shows why through the application's
+    // error handler, and the current page stays.
     void ChooseMenuEntry(const TDemoMenuEntry &Entry);
     // Hides the menu (it stays current) and shows a new contact page.
     void ShowContactPage();
@@ -59,6 +62,9 @@ public:
 private:
     void BuildLeftPanel();
     void BuildContainer();
+    // A new page of PageClass, null when none is registered; nothing, with the reason shown,
+    // when building it failed.
+    std::optional<QWidget *> NewPage(const QString &PageClass);
     void ShowPage(QWidget *Page);
     void ShowMenu(TfrmProductMenu *Menu);
     // Hides Frame and deletes it once control is back in the event loop, so that a button of

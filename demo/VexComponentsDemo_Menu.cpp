@@ -14,12 +14,14 @@ constexpr int KButtonHeight = 18;
 constexpr int KHeadingWidth = 540;
 const TColor KHighlight = RGB(128, 0, 64);
 
-TDemoMenuEntry Page(const char *Caption, const char *PageClass) {
-    return {QString::fromLatin1(Caption), QString::fromLatin1(PageClass), false};
+TDemoMenuEntry Page(const char *Caption, const char *PageClass, const char *Button = "") {
+    return {QString::fromLatin1(Caption), QString::fromLatin1(PageClass), false,
+            QString::fromLatin1(Button)};
 }
 
-TDemoMenuEntry DataPage(const char *PageClass) {
-    return {QStringLiteral("Data awareness"), QString::fromLatin1(PageClass), true};
+TDemoMenuEntry DataPage(const char *PageClass, const char *Button = "") {
+    return {QStringLiteral("Data awareness"), QString::fromLatin1(PageClass), true,
+            QString::fromLatin1(Button)};
 }
 } // namespace
 
@@ -32,20 +34,22 @@ const std::vector<TDemoMenu> &DemoMenus() {
           Page("Property editor", "TfrmVexGaugePropertyEditor")}},
         {QStringLiteral("TfrmVexKnobMenu"),
          QStringLiteral("VexKnob"),
-         {Page("Overview", "TfrmVexKnob1"), DataPage("TfrmVexKnob2"),
-          Page("Property editor", "TfrmVexKnob3")}},
+         {Page("Overview", "TfrmVexKnob1", "ubVexGauge1"), DataPage("TfrmVexKnob2", "ubVexGauge3"),
+          Page("Property editor", "TfrmVexKnob3", "ubVexGauge4")}},
         {QStringLiteral("TfrmVexLCDMenu"),
          QStringLiteral("VexLCD"),
-         {Page("Overview", "TfrmVexLCD1"), DataPage("TfrmVexLCD3"),
-          Page("Property editor", "TfrmVexLCDPropertyEditor")}},
+         {Page("Overview", "TfrmVexLCD1", "ubVexGauge1"), DataPage("TfrmVexLCD3", "ubVexGauge3"),
+          Page("Property editor", "TfrmVexLCDPropertyEditor", "ubVexGauge4")}},
         {QStringLiteral("TfrmVexCylinderGaugeMenu"),
          QStringLiteral("VexCylinderGauge"),
-         {Page("Overview", "TfrmVexCylinderGauge1"),
-          Page("Interface design", "TfrmVexCylinderGauge2"), DataPage("TfrmVexCylinderGauge3"),
-          Page("Property editor", "TfrmVexCylinderGauge4")}},
+         {Page("Overview", "TfrmVexCylinderGauge1", "ubVexGauge1"),
+          Page("Interface design", "TfrmVexCylinderGauge2", "ubVexGauge2"),
+          DataPage("TfrmVexCylinderGauge3", "ubVexGauge3"),
+          Page("Property editor", "TfrmVexCylinderGauge4", "ubVexGauge4")}},
         {QStringLiteral("TfrmVexMatrixMenu"),
          QStringLiteral("VexMatrix"),
-         {Page("Overview", "TfrmVexMatrix1"), DataPage("TfrmVexMatrix2")}},
+         {Page("Overview", "TfrmVexMatrix1", "ubVexGauge1"),
+          DataPage("TfrmVexMatrix2", "VexButton1")}},
     };
     return Menus;
 }
@@ -60,9 +64,10 @@ TfrmProductMenu::TfrmProductMenu(const TDemoMenu &Menu, QWidget *Parent)
         const TDemoMenuEntry &Entry = Menu.Entries[I];
         const QRect Bounds(KButtonLeft + int(I) * KButtonStep, KButtonTop, KButtonWidth,
                            KButtonHeight);
-        TVexButton *Button =
-            NewNavigationButton(this, QStringLiteral("VexButton%1").arg(I + 1), Bounds,
-                                Entry.Caption, TVexButton::taCenter, KHighlight);
+        const QString Name = Entry.ButtonName.isEmpty() ? QStringLiteral("VexButton%1").arg(I + 1)
+                                                        : Entry.ButtonName;
+        TVexButton *Button = NewNavigationButton(this, Name, Bounds, Entry.Caption,
+                                                 TVexButton::taCenter, KHighlight);
         connect(Button, &TVexButton::OnClick, this, [this, &Entry] { emit EntryChosen(Entry); });
         FButtons.push_back(Button);
     }

@@ -18,6 +18,8 @@ struct TDemoMenuEntry {
     QString PageClass;
     // A page that shows records of the sample database.
     bool NeedsDatabase = false;
+    // The button's component name in the menu frame; "VexButton<n>" when empty.
+    QString ButtonName;
 };
 
 struct TDemoMenu {

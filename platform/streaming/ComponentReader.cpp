@@ -40,6 +40,46 @@ void TTextReader::Read(QObject &Root) {
     ReadBody({&Root, -1, Root.metaObject()}, 0);
     if (FToken.Kind != TTokenKind::End)
         Fail(FToken.Line, QStringLiteral("text after the end of %1").arg(ClassNameOf(Root)));
+    ResolveReferences(Root);
+}
+
+// Control files set only published properties; descriptions of whole pages also dock controls
+// and link them to each other.
+std::optional<QMetaProperty> TTextReader::FindProperty(const QMetaObject &Class,
+                                                       const QByteArray &Name) const {
+    std::optional<QMetaProperty> P = FindStreamedProperty(Class, Name);
+    if (!P && FCreateChildren)
+        P = FindDescribedProperty(Class, Name);
+    return P;
+}
+
+// Each link names a component the text creates or one that exists under Root, of a class the
+// property takes.
+void TTextReader::ResolveReferences(QObject &Root) {
+    for (const TReference &R : FReferences) {
+        TAssignment &A = FAssignments[size_t(R.Assignment)];
+        const QMetaObject *Found = nullptr;
+        for (size_t I = 0; I < FCreations.size() && !Found; ++I)
+            if (FCreations[I].Name == R.Name) {
+                A.ReferencedCreated = int(I);
+                Found = ComponentClass(FCreations[I].ClassName);
+            }
+        if (!Found) {
+            QObject *Existing =
+                Root.objectName() == R.Name ? &Root : Root.findChild<QObject *>(R.Name);
+            if (Existing) {
+                A.Referenced = Existing;
+                Found = Existing->metaObject();
+            }
+        }
+        if (!Found)
+            Fail(R.Line, QStringLiteral("bad value for '%1': no component named '%2'")
+                             .arg(QLatin1String(A.Property.name()), R.Name));
+        if (!Found->inherits(R.Class))
+            Fail(R.Line,
+                 QStringLiteral("bad value for '%1': '%2' is no %3")
+                     .arg(QLatin1String(A.Property.name()), R.Name, ComponentClassName(*R.Class)));
+    }
 }
 
 // object Name: Class  (also "inline" or "inherited", and the name may be left out)
@@ -130,9 +170,10 @@ void TTextReader::ReadProperty(const TTarget &Target) {
     ExpectSymbol('=');
     const QString Base = Name.section(QLatin1Char('.'), 0, 0);
     const QString Sub = Name.section(QLatin1Char('.'), 1);
-    const std::optional<QMetaProperty> P = FindStreamedProperty(*Target.Class, Base.toLatin1());
+    const std::optional<QMetaProperty> P = FindProperty(*Target.Class, Base.toLatin1());
     const TValueKind Kind = P ? KindOf(*P) : TValueKind::Unsupported;
-    if (!P || !TakesSubProperty(Kind, Sub))
+    const bool IsLink = P && (P->metaType().flags() & QMetaType::PointerToQObject);
+    if (!P || !(IsLink ? Sub.isEmpty() : TakesSubProperty(Kind, Sub)))
         Fail(Line,
              QStringLiteral("unknown property '%1' of %2").arg(Name, TargetClassName(Target)));
 
@@ -140,8 +181,18 @@ void TTextReader::ReadProperty(const TTarget &Target) {
         Fail(Line, QStringLiteral("more than %1 property values").arg(KMaxComponentAssignments));
     FPropertyName = Name;
     FValueLine = FToken.Line;
-    TAssignment Assignment{Target.Object, Target.Created, *P, {}, {}};
-    if (Kind == TValueKind::Font)
+    TAssignment Assignment;
+    Assignment.Target = Target.Object;
+    Assignment.Created = Target.Created;
+    Assignment.Property = *P;
+    if (IsLink) {
+        // "nil" clears the link; any other name is looked up once the whole text is read.
+        Assignment.IsReference = true;
+        const QString Linked = ExpectIdentifier("component name");
+        if (Linked.compare(QLatin1String("nil"), Qt::CaseInsensitive) != 0)
+            FReferences.push_back(
+                {qsizetype(FAssignments.size()), Linked, P->metaType().metaObject(), FValueLine});
+    } else if (Kind == TValueKind::Font)
         Assignment.FontField = ReadFontField(Sub);
     else
         Assignment.Value = ReadValue(*P, Kind);
@@ -368,7 +419,13 @@ void TTextReader::Apply() const {
         QObject *Target = A.Created >= 0 ? Created[A.Created].data() : A.Target.data();
         if (!Target) // destroyed before the values were applied
             continue;
-        if (A.FontField) {
+        if (A.IsReference) {
+            QObject *Linked = A.ReferencedCreated >= 0 ? Created[A.ReferencedCreated].data()
+                                                       : A.Referenced.data();
+            QVariant Value = QVariant::fromValue(Linked);
+            Value.convert(A.Property.metaType());
+            A.Property.write(Target, Value);
+        } else if (A.FontField) {
             TFont Font = A.Property.read(Target).value<TFont>();
             A.FontField(Font);
             A.Property.write(Target, QVariant::fromValue(Font));

@@ -27,6 +27,10 @@ struct VEX_EXPORT TAssignment {
     QMetaProperty Property;
     QVariant Value;                         // of the property's own type
     std::function<void(TFont &)> FontField; // a Font.X line: changes one field of the font
+    // A link to another component of a description: an existing one, or one it creates.
+    bool IsReference = false;
+    QPointer<QObject> Referenced;
+    int ReferencedCreated = -1;
 };
 
 struct VEX_EXPORT THeader {
@@ -40,6 +44,15 @@ struct TTarget {
     QObject *Object = nullptr;
     int Created = -1;
     const QMetaObject *Class = nullptr;
+};
+
+// A link named in a description, checked once the whole text is known (it may name a component
+// described further down).
+struct TReference {
+    qsizetype Assignment;
+    QString Name;
+    const QMetaObject *Class; // what the property takes
+    int Line;
 };
 
 // A component to create when the values are applied, owned by an existing component or by
@@ -89,6 +102,9 @@ private:
     void ReadChild(const TTarget &Parent, int Depth);
     TTarget PlanCreation(const TTarget &Parent, const THeader &Header);
     void ReadProperty(const TTarget &Target);
+    std::optional<QMetaProperty> FindProperty(const QMetaObject &Class,
+                                              const QByteArray &Name) const;
+    void ResolveReferences(QObject &Root);
     QString TargetClassName(const TTarget &Target) const;
     QVariant ReadValue(const QMetaProperty &P, TValueKind Kind);
     std::function<void(TFont &)> ReadFontField(const QString &Field);
@@ -113,6 +129,7 @@ private:
     std::vector<QPointer<QObject>> FObjects;
     std::vector<TCreation> FCreations;
     std::vector<TAssignment> FAssignments;
+    std::vector<TReference> FReferences;
 };
 
 } // namespace ComponentText

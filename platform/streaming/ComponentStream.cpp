@@ -108,6 +108,16 @@ std::optional<QMetaProperty> FindStreamedProperty(const QMetaObject &Class,
     return IsStreamed(Class, P) ? std::optional(P) : std::nullopt;
 }
 
+std::optional<QMetaProperty> FindDescribedProperty(const QMetaObject &Class,
+                                                   const QByteArray &Name) {
+    const int Index = Class.indexOfProperty(Name.constData());
+    if (Index < 0)
+        return std::nullopt;
+    const QMetaProperty P = Class.property(Index);
+    const bool Own = IsOwnClass(DeclaringClass(&Class, P.propertyIndex()));
+    return Own && P.isReadable() && P.isWritable() ? std::optional(P) : std::nullopt;
+}
+
 std::vector<QMetaProperty> StreamedProperties(const QMetaObject &Class) {
     std::vector<QMetaProperty> Result;
     QSet<QByteArray> Seen;

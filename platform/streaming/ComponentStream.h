@@ -101,6 +101,11 @@ VEX_EXPORT bool TakesSubProperty(TValueKind Kind, const QString &Sub);
 VEX_EXPORT std::optional<QMetaProperty> FindStreamedProperty(const QMetaObject &Class,
                                                              const QByteArray &Name);
 
+// A property a page description may set: a published one, or one of our own readable and
+// writable properties that control files leave out (links to other components, docking).
+VEX_EXPORT std::optional<QMetaProperty> FindDescribedProperty(const QMetaObject &Class,
+                                                              const QByteArray &Name);
+
 // Streaming order: ancestors first; a re-declared property keeps its first place.
 VEX_EXPORT std::vector<QMetaProperty> StreamedProperties(const QMetaObject &Class);
 

@@ -140,7 +140,7 @@ TEST_F(DemoShell, MenuEntriesBuildFreshPagesAndUnregisteredOnesDoNothing) {
     DeleteDiscarded();
     EXPECT_TRUE(First.isNull());
 
-    // "Special features" has no page yet.
+    Register(QStringLiteral("TfrmGaugeSize"), {});
     QWidget *Shown = Main.CurrentPage();
     Click(MenuButton(Main, 2));
     EXPECT_EQ(Main.CurrentPage(), Shown);

@@ -41,10 +41,23 @@ public:
     int Interval = 1000;
 };
 
+// A component that links to another one and docks itself: neither is part of its control file.
+class TLinkProbe : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(Vex::TTimerProbe *Timer MEMBER Timer STORED false)
+    Q_PROPERTY(int Dock MEMBER Dock STORED false)
+
+public:
+    explicit TLinkProbe(QObject *Owner) : QObject(Owner) {}
+    TTimerProbe *Timer = nullptr;
+    int Dock = 0;
+};
+
 namespace {
 void RegisterProbes() {
     RegisterComponentClass<TPanelProbe>(QStringLiteral("TPanelProbe"));
     RegisterComponentClass<TTimerProbe>(QStringLiteral("TTimerProbe"));
+    RegisterComponentClass<TLinkProbe>(QStringLiteral("TLinkProbe"));
 }
 
 const QString KPage = QStringLiteral("object Page1: TPanelProbe\n"
@@ -114,12 +127,74 @@ TEST(ComponentDescription, BadDescriptionsNameTheirLineAndCreateNothing) {
     }
 }
 
+TEST(ComponentDescription, LinksNameComponentsAnywhereInTheDescription) {
+    RegisterProbes();
+    QWidget Form;
+    TPanelProbe Page(&Form);
+    // The link comes before the timer it names, and the timer sits in another branch.
+    ReadComponentDescription(Page,
+                             QStringLiteral("object P: TPanelProbe\n"
+                                            "  object Link: TLinkProbe\n"
+                                            "    Timer = Timer1\n"
+                                            "    Dock = 3\n"
+                                            "  end\n"
+                                            "  object Panel1: TPanelProbe\n"
+                                            "    object Timer1: TTimerProbe\n"
+                                            "    end\n"
+                                            "  end\n"
+                                            "  object Unlinked: TLinkProbe\n"
+                                            "    Timer = nil\n"
+                                            "  end\n"
+                                            "end\n"),
+                             QStringLiteral("page"));
+    auto *Link = Page.findChild<TLinkProbe *>(QStringLiteral("Link"));
+    ASSERT_NE(Link, nullptr);
+    EXPECT_EQ(Link->Timer, Page.findChild<TTimerProbe *>(QStringLiteral("Timer1")));
+    EXPECT_NE(Link->Timer, nullptr);
+    EXPECT_EQ(Link->Dock, 3);
+    EXPECT_EQ(Page.findChild<TLinkProbe *>(QStringLiteral("Unlinked"))->Timer, nullptr);
+}
+
+TEST(ComponentDescription, BadLinksNameTheirLineAndCreateNothing) {
+    RegisterProbes();
+    const struct {
+        QString Text;
+        QString Message;
+    } Cases[] = {
+        {QStringLiteral("object P: TPanelProbe\n  object L: TLinkProbe\n"
+                        "    Timer = Timer9\n  end\nend\n"),
+         QStringLiteral("page, line 3: bad value for 'Timer': no component named 'Timer9'")},
+        {QStringLiteral("object P: TPanelProbe\n  object L: TLinkProbe\n"
+                        "    Timer = W\n  end\n  object W: TPanelProbe\n  end\nend\n"),
+         QStringLiteral("page, line 3: bad value for 'Timer': 'W' is no TTimerProbe")},
+        {QStringLiteral("object P: TPanelProbe\n  object L: TLinkProbe\n"
+                        "    Timer = 'T'\n  end\nend\n"),
+         QStringLiteral("page, line 3: component name expected")},
+    };
+    for (const auto &Case : Cases) {
+        QWidget Form;
+        TPanelProbe Page(&Form);
+        try {
+            ReadComponentDescription(Page, Case.Text, QStringLiteral("page"));
+            ADD_FAILURE() << qPrintable(Case.Message);
+        } catch (const EVexError &E) {
+            EXPECT_EQ(E.Message(), Case.Message);
+        }
+        EXPECT_TRUE(Page.children().isEmpty()) << qPrintable(Case.Message);
+    }
+}
+
 TEST(ComponentDescription, ControlFilesStillRefuseComponentsThatDoNotExist) {
     RegisterProbes();
     QWidget Form;
     TPanelProbe Page(&Form);
     EXPECT_THROW(ReadComponentText(Page, KPage, QStringLiteral("page")), EVexError);
     EXPECT_TRUE(Page.children().isEmpty());
+    // Links and docking belong to descriptions of whole pages, not to a control's own file.
+    TLinkProbe Link(nullptr);
+    EXPECT_THROW(ReadComponentText(Link, QStringLiteral("object L: TLinkProbe\n  Dock = 3\nend\n"),
+                                   QStringLiteral("file")),
+                 EVexError);
 }
 
 } // namespace Vex
