@@ -176,7 +176,7 @@ void TVexMatrix::SetLightBrightness(int Value) {
 }
 
 void TVexMatrix::SetAlignment(TAlignment Value) {
-    if (Value < taLeftJustify || Value > taCenter)
+    if (!IsEnumerator(Value))
         return;
     FAlignment = Value;
     if (Rendering())

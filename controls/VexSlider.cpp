@@ -153,7 +153,7 @@ void TVexSlider::SetTickColor(TColor Value) {
 }
 
 void TVexSlider::SetSliderType(TVexSliderType Value) {
-    if (Value == FSliderType || Value < ustTrackbar || Value > ustLiquidBar)
+    if (Value == FSliderType || !IsEnumerator(Value))
         return;
     FSliderType = Value;
     // A bar fills the whole control.
@@ -166,7 +166,7 @@ void TVexSlider::SetSliderType(TVexSliderType Value) {
 }
 
 void TVexSlider::SetOrientation(TVexSliderOrientation Value) {
-    if (Value == FOrientation || Value < usoHorizontal || Value > usoVertical)
+    if (Value == FOrientation || !IsEnumerator(Value))
         return;
     FOrientation = Value;
     BuildKnob();
@@ -174,6 +174,8 @@ void TVexSlider::SetOrientation(TVexSliderOrientation Value) {
 }
 
 void TVexSlider::SetFormat(const QString &Value) {
+    if (!IsNumberPicture(Value))
+        return;
     FFormat = Value;
     update();
 }

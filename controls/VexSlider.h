@@ -48,9 +48,9 @@ class VEX_EXPORT TVexSlider : public TVexGraphicControl {
     Q_PROPERTY(TFont Font READ Font WRITE SetFont)
 
 public:
-    enum TVexSliderType { ustTrackbar, ustRangeSelector, ustLiquidBar };
+    enum TVexSliderType : int { ustTrackbar, ustRangeSelector, ustLiquidBar };
     Q_ENUM(TVexSliderType)
-    enum TVexSliderOrientation { usoHorizontal, usoVertical };
+    enum TVexSliderOrientation : int { usoHorizontal, usoVertical };
     Q_ENUM(TVexSliderOrientation)
 
     // More ticks than any screen has pixels are refused, so a paint always ends.
@@ -102,7 +102,7 @@ public:
     // A change rebuilds the knob, which points down the control or across it.
     TVexSliderOrientation Orientation() const { return FOrientation; }
     void SetOrientation(TVexSliderOrientation Value);
-    // Picture of the scale labels.
+    // Picture of the scale labels; longer than KMaxPictureLength is refused.
     QString Format() const { return FFormat; }
     void SetFormat(const QString &Value);
     int LeftMargin() const { return FLeftMargin; }

@@ -13,7 +13,7 @@
 
 namespace Vex {
 
-enum TVexStreamFormat { sfText, sfCompressed };
+enum TVexStreamFormat : int { sfText, sfCompressed };
 
 // Control files larger than this are refused before they are read.
 constexpr qint64 KMaxControlFileSize = 8 * 1024 * 1024;

@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 #include <QPolygon>
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace Vex {
@@ -309,13 +311,33 @@ void TCanvas::StretchDraw(const TRect &Dest, const TBitmap &Source) {
 void TCanvas::CopyRect(const TRect &Dest, TCanvas &Source, const TRect &SourceRect) {
     if (!Source.FImage || Source.FImage->isNull() || Dest.IsEmpty() || SourceRect.IsEmpty())
         return;
+    // Only the part of SourceRect on the source picture is copied, onto the matching part of
+    // Dest, and the painter clips that to this surface: rectangles reaching far outside either
+    // surface cost no more than the surfaces. Sizes are taken in 64 bits, as a rectangle
+    // spanning the whole int range is wider than an int.
+    const int64_t SW = int64_t(SourceRect.Right) - SourceRect.Left;
+    const int64_t SH = int64_t(SourceRect.Bottom) - SourceRect.Top;
+    const QRect Picture = Source.FImage->rect();
+    const int L = std::max<int64_t>(SourceRect.Left, Picture.left());
+    const int T = std::max<int64_t>(SourceRect.Top, Picture.top());
+    const int R = std::min<int64_t>(SourceRect.Right, Picture.right() + 1);
+    const int B = std::min<int64_t>(SourceRect.Bottom, Picture.bottom() + 1);
+    if (R <= L || B <= T)
+        return;
+    const double SX = (double(Dest.Right) - Dest.Left) / double(SW);
+    const double SY = (double(Dest.Bottom) - Dest.Top) / double(SH);
+    const QRectF To(Dest.Left + (double(L) - SourceRect.Left) * SX,
+                    Dest.Top + (double(T) - SourceRect.Top) * SY, (R - L) * SX, (B - T) * SY);
     Source.Release();
-    const QImage Copied = Source.FImage->copy(SourceRect.ToQRect());
+    const QImage Copied = Source.FImage->copy(QRect(L, T, R - L, B - T));
     QPainter &P = Painter();
     if (!P.isActive())
         return;
     P.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    P.drawImage(Dest.ToQRect(), Copied);
+    if (To == QRectF(To.toRect()))
+        P.drawImage(To.toRect(), Copied);
+    else
+        P.drawImage(To, Copied);
 }
 
 TColor TCanvas::Pixel(int X, int Y) {

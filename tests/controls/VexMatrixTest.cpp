@@ -246,7 +246,7 @@ TEST_F(Matrix, AbsurdSizesAndLengthsStayBounded) {
         EXPECT_EQ(M.Cells().size(), 14u) << Alignment;
     }
     M.SetPixelHeight(1e30f);
-    EXPECT_EQ(M.Height(), TBitmap::MaxDimension);
+    EXPECT_EQ(M.Height(), TVexGraphicControl::MaxSide);
 }
 
 TEST_F(Matrix, LoadingDefersGlyphsButCharSpacingRebuildsThem) {
