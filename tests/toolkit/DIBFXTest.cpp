@@ -70,7 +70,11 @@ TEST(DIBFX, BlendColorsRoundsHalfToEvenAndClamps) {
 }
 
 TEST(DIBFX, HalveBitmapMatchesBoxFilter) {
-    for (const auto &[W, H] : {std::pair{5, 3}, {13, 9}, {2, 2}, {1, 1}, {1, 6}, {0, 0}}) {
+    for (const auto &Size : {std::pair{5, 3}, {13, 9}, {2, 2}, {1, 1}, {1, 6}, {0, 0}}) {
+        // Plain copies: a lambda may not capture a structured binding before C++20's rules,
+        // which clang 14 does not have.
+        const int W = Size.first;
+        const int H = Size.second;
         TBitmap B(W, H);
         FillRandom(B, unsigned(W * 31 + H));
         const std::vector<uint32_t> Before = Pixels(B);
