@@ -45,8 +45,10 @@ for target in "${TARGETS[@]}"; do
   log="$WORK/logs/$target.log"
   echo "-- $target for ${SECONDS_EACH}s"
   # shellcheck disable=SC2046
+  # No bitmap of ours takes more than 256 MiB, so one larger allocation is a finding; a run
+  # may hold several surfaces and the sanitizers' shadow memory.
   if "$FUZZ_BUILD_DIR/fuzz/fuzz_$target" -max_total_time="$SECONDS_EACH" -timeout=25 \
-      -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix="$WORK/crashes/$target-" \
+      -rss_limit_mb=4096 -malloc_limit_mb=512 -print_final_stats=1 -artifact_prefix="$WORK/crashes/$target-" \
       $(dictionary_for "$target") "$WORK/corpus/$target" "$ROOT/fuzz/corpus/$target" \
       >"$log" 2>&1; then
     result=ok
