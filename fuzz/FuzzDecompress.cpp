@@ -12,6 +12,9 @@
 namespace Vex {
 
 namespace {
+// The bound the runs inflate under: the library's 64 MiB bound is the same check with another
+// number, and a small one keeps every run quick, since a 4 KiB input can inflate to 4 MiB.
+constexpr int64_t KFuzzMaxSize = 1024 * 1024;
 constexpr qsizetype KMaxRoundTrip = 64 * 1024;
 
 // Inflates Input into a stream opened at Position; on an error, checks that the stream is
@@ -36,10 +39,10 @@ bool Inflate(const QByteArray &Input, qint64 Position, int64_t MaxSize, QByteArr
 
 void CheckOne(const QByteArray &Input) {
     QByteArray Output;
-    if (!Inflate(Input, Input.size() / 2, KMaxDecompressedSize, Output))
+    if (!Inflate(Input, Input.size() / 2, KFuzzMaxSize, Output))
         return;
     Expect(!Input.isEmpty() || Output.isEmpty(), "an empty stream inflated to something");
-    Expect(Output.size() <= KMaxDecompressedSize, "output beyond the bound");
+    Expect(Output.size() <= KFuzzMaxSize, "output beyond the bound");
     if (!Output.isEmpty()) {
         QByteArray Refused;
         Expect(!Inflate(Input, 0, Output.size() - 1, Refused), "output beyond a smaller bound");

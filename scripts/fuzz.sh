@@ -53,14 +53,21 @@ for target in "${TARGETS[@]}"; do
       >"$log" 2>&1; then
     result=ok
   else
-    result=FAILED
-    failed+=("$target")
-    tail -n 60 "$log"
+    status=$?
+    # libFuzzer leaves with 72 when it is interrupted: no finding, but no complete run either.
+    if [ "$status" -eq 72 ]; then
+      result=interrupted
+    else
+      result=FAILED
+      failed+=("$target")
+      tail -n 60 "$log"
+    fi
   fi
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   summary+=("$(printf '%-16s %12s executions  %s' "$target" "${runs:-?}" "$result")")
   printf '%s\t%s\t%s\t%s\t%s\n' "$(date -u +%FT%TZ)" "$target" "$SECONDS_EACH" "${runs:-0}" \
     "$result" >>"$WORK/executions.tsv"
+  [ "$result" = interrupted ] && break
 done
 
 printf '%s\n' "${summary[@]}"
