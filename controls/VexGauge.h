@@ -58,6 +58,8 @@ class VEX_EXPORT TVexGauge : public TVexAngularMeter {
     Q_PROPERTY(QString ValueFormat READ ValueFormat WRITE SetValueFormat)
 
 public:
+    // A fixed type, so a number written through the meta-object system is a value the setter
+    // can refuse rather than an invalid enumerator.
     enum TArrowType : int {
         atSharp2,
         atPlain,

@@ -12,6 +12,10 @@ namespace Vex {
 namespace VexKnobTypes {
 Q_NAMESPACE_EXPORT(VEX_EXPORT)
 
+// Every enumeration has int as its fixed type: a number written through the meta-object system
+// (an editor, a script) is then a value of the type, which the setters refuse when it names no
+// enumerator, instead of an invalid enumerator.
+
 // The relief the shading map gives the knob's face.
 enum TKnobSurfaceType : int {
     kstNone,

@@ -35,6 +35,12 @@ VEX_EXPORT void LoadControlFromFile(QObject &Control, const QString &FileName,
                                     TVexStreamFormat Format,
                                     const std::function<void()> &BeforeApply = {});
 
+// As LoadControlFromFile, for the bytes of a control file already in memory; SourceName stands
+// for the file name in error messages.
+VEX_EXPORT void LoadControlFromData(QObject &Control, const QByteArray &Data,
+                                    TVexStreamFormat Format, const QString &SourceName,
+                                    const std::function<void()> &BeforeApply = {});
+
 // Marks embedded frames the way the reader expects them: a block header (a line starting with
 // "object" or "inline" after its indentation) that contains "Frame" is a frame header; its
 // "object" becomes "inline", and while the character just before the header's keyword column
