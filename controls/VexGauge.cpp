@@ -49,13 +49,9 @@ float DegToRad(float Degrees) {
     return float(Degrees * std::numbers::pi / 180.0);
 }
 
-// Geometry from properties is held to this many pixels either side of a surface's origin
-// before it becomes an integer: far beyond the largest surface, and small enough that sums of a
-// few such values stay within an int.
-constexpr double KMaxCoordinate = 1 << 22;
-
+// Geometry from properties, held to the offsets a surface can use before it becomes an integer.
 int Coordinate(double Value) {
-    return Round(std::clamp(Value, -KMaxCoordinate, KMaxCoordinate));
+    return Round(std::clamp(Value, -KMaxRenderOffset, KMaxRenderOffset));
 }
 
 // Steps of a scale of Count marks: a single mark has no step.
@@ -299,11 +295,6 @@ void TVexGauge::RenderBackground() {
 
 int TVexGauge::ToRender(double ControlPixels) const {
     return Coordinate(ControlPixels * RenderScale());
-}
-
-int TVexGauge::FromDoubleSize(double DoubleSizePixels) const {
-    const qreal Scale = RenderScale();
-    return Coordinate(Scale == 2 ? DoubleSizePixels : DoubleSizePixels * Scale / 2);
 }
 
 void TVexGauge::UpdateDrawingTools() {

@@ -222,10 +222,9 @@ private:
     void RenderLabels();
     void RenderTicks();
     void RenderUnit();
-    // An offset or length in control pixels, or in the double-size rendering's pixels, at the
-    // rendering's scale, held to the coordinates a surface can use.
+    // An offset or length in control pixels at the rendering's scale, held to the coordinates
+    // a surface can use.
     int ToRender(double ControlPixels) const;
-    int FromDoubleSize(double DoubleSizePixels) const;
     // The picture a paint starts from: the background, with the outside of a round outline
     // transparent.
     void UpdateScreenImage();
