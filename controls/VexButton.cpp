@@ -117,7 +117,9 @@ void TVexButton::MeasureTextHeight() {
 
 void TVexButton::MouseDown(TMouseButton Button, int X, int Y) {
     TVexMouseControl::MouseDown(Button, X, Y);
-    if (isEnabled())
+    // Only the left button clicks (OnClick): a mark flipped by another button would show a
+    // state that nobody was told of.
+    if (isEnabled() && Button == mbLeft)
         SetChecked(!FChecked);
 }
 
