@@ -45,11 +45,6 @@ int CheckOne(const QByteArray &Data) {
 
 } // namespace Vex
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    Vex::StartFuzzApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
     return Vex::CheckOne(QByteArray(reinterpret_cast<const char *>(Data), qsizetype(Size)));
 }

@@ -5,6 +5,7 @@
 #include "FuzzSupport.h"
 
 #include "platform/core/Errors.h"
+#include "platform/streaming/ComponentRegistry.h"
 #include "toolkit/VexStream.h"
 
 #include <QHash>
@@ -20,8 +21,8 @@ QObject *RootFor(const QString &ClassName) {
     static QWidget Form;
     static const QHash<QString, QObject *> Roots = [] {
         QHash<QString, QObject *> Made;
-        for (const char *Class : KComponentClasses)
-            Made.insert(QLatin1String(Class), MakeComponent(Class, &Form));
+        for (const QString &Class : RegisteredComponentClasses())
+            Made.insert(Class, MakeComponent(Class, &Form));
         return Made;
     }();
     // A class that is none of them fails at the header, which is worth reaching too.
@@ -46,11 +47,6 @@ void CheckOne(const QByteArray &Data) {
 } // namespace
 
 } // namespace Vex
-
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    Vex::StartFuzzApplication();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
     Vex::CheckOne(QByteArray(reinterpret_cast<const char *>(Data), qsizetype(Size)));

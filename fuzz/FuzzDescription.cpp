@@ -34,11 +34,6 @@ int CheckOne(const QString &Text) {
 
 } // namespace Vex
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    Vex::StartFuzzApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
     // Descriptions are compiled-in text; as files they would be Latin-1 like control files.
     return Vex::CheckOne(

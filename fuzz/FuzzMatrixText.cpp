@@ -57,11 +57,6 @@ void CheckOne(TFuzzInput Input) {
 
 } // namespace Vex
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    Vex::StartFuzzApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
     Vex::CheckOne(Vex::TFuzzInput(Data, Size));
     return 0;

@@ -58,10 +58,10 @@ void ExpectSameText(const QString &Expected, const QString &Actual, const char *
              .arg(QLatin1String(What), QString::number(Line + 1), A.value(Line), B.value(Line)));
 }
 
-QObject *MakeComponent(const char *ClassName, QObject *Owner) {
-    QObject *Component = CreateComponent(QLatin1String(ClassName), Owner);
+QObject *MakeComponent(const QString &ClassName, QObject *Owner) {
+    QObject *Component = CreateComponent(ClassName, Owner);
     if (!Component)
-        Fail(QStringLiteral("cannot make a %1").arg(QLatin1String(ClassName)));
+        Fail(QStringLiteral("cannot make a %1").arg(ClassName));
     return Component;
 }
 

@@ -19,13 +19,6 @@
 
 namespace Vex {
 
-// Every class a control file or page description may name: the instruments and the texture
-// generator, which is no widget.
-inline constexpr const char *KComponentClasses[] = {
-    "TVexButton", "TVexCylinderGauge", "TVexDBLabel", "TVexGauge",  "TVexKnob",
-    "TVexLCD",    "TVexMatrix",        "TVexSlider",  "TVexTexGen",
-};
-
 // The instruments by the short names their fuzz targets and corpora carry.
 struct TInstrumentTarget {
     const char *ClassName;
@@ -58,7 +51,9 @@ void Expect(bool Condition, const char *What);
 void ExpectSameText(const QString &Expected, const QString &Actual, const char *What);
 
 // A component of a registered class owned by Owner; fails when the class cannot be made.
-QObject *MakeComponent(const char *ClassName, QObject *Owner);
+// Every class a control file or page description may name is registered: the instruments and
+// the texture generator, which is no widget (RegisteredComponentClasses).
+QObject *MakeComponent(const QString &ClassName, QObject *Owner);
 
 // Whether a control file's text sizes a control beyond KMaxFuzzSide pixels a side. Drawing
 // such a control is only slower (a bitmap holds at most 16384 pixels a side, 64 Mi in all), and

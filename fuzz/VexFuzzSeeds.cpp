@@ -9,6 +9,7 @@
 
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/Font.h"
+#include "platform/streaming/ComponentRegistry.h"
 #include "platform/streaming/ComponentStream.h"
 #include "toolkit/VexCompression.h"
 
@@ -95,22 +96,22 @@ void Customise(QObject &Component) {
 }
 
 // The instrument's target name ("drum"), or the class name without its prefix ("texgen").
-QString ShortName(const char *Class) {
+QString ShortName(const QString &Class) {
     for (const TInstrumentTarget &T : KInstrumentTargets)
-        if (qstrcmp(T.ClassName, Class) == 0)
+        if (Class == QLatin1String(T.ClassName))
             return QLatin1String(T.Name);
-    return QString::fromLatin1(Class).mid(4).toLower();
+    return Class.mid(4).toLower();
 }
 
-bool IsInstrument(const char *Class) {
+bool IsInstrument(const QString &Class) {
     return std::any_of(
         std::begin(KInstrumentTargets), std::end(KInstrumentTargets),
-        [&](const TInstrumentTarget &T) { return qstrcmp(T.ClassName, Class) == 0; });
+        [&](const TInstrumentTarget &T) { return Class == QLatin1String(T.ClassName); });
 }
 
 void WriteControlSeeds(const QString &Root) {
     QWidget Form;
-    for (const char *Class : KComponentClasses) {
+    for (const QString &Class : RegisteredComponentClasses()) {
         const QString Name = ShortName(Class);
         const QString Own = Root + QStringLiteral("/control_") + Name + QLatin1Char('/');
         const QString Shared = Root + QStringLiteral("/control_reader/") + Name;
@@ -130,9 +131,9 @@ void WriteDescriptionSeeds(const QString &Root) {
     TFuzzPage Page;
     Page.Caption = QStringLiteral("Instruments");
     int Index = 0;
-    for (const char *Class : KComponentClasses) {
+    for (const QString &Class : RegisteredComponentClasses()) {
         QObject *Component = MakeComponent(Class, &Page);
-        Component->setObjectName(QString::fromLatin1(Class).mid(4) + QString::number(++Index));
+        Component->setObjectName(Class.mid(4) + QString::number(++Index));
     }
     QObject *Holder = Page.findChild<QWidget *>(QStringLiteral("Gauge4"));
     MakeComponent("TVexLCD", Holder)->setObjectName(QStringLiteral("Inner1"));
@@ -277,9 +278,9 @@ QStringList DictionaryWords() {
         QStringLiteral("3.4E38"),      QStringLiteral("1E308"),       QStringLiteral("1E-45"),
         QStringLiteral("-1")};
     QWidget Form;
-    for (const char *Class : KComponentClasses) {
+    for (const QString &Class : RegisteredComponentClasses()) {
         std::unique_ptr<QObject> Component(MakeComponent(Class, &Form));
-        Words << QLatin1String(Class);
+        Words << Class;
         for (const QMetaProperty &P : StreamedProperties(*Component->metaObject())) {
             Words << QLatin1String(P.name());
             const QMetaEnum Enum = P.enumerator();
