@@ -6,11 +6,18 @@
 
 #include <QKeyEvent>
 #include <QPointer>
+#include <algorithm>
 #include <cmath>
 
 namespace Vex {
 
 namespace {
+// Lengths, margins and knob percentages are held to the largest control's side either way:
+// nothing larger shows differently, and sums of a few of them stay within an int.
+int Bounded(int Value) {
+    return std::clamp(Value, -TVexGraphicControl::MaxSide, TVexGraphicControl::MaxSide);
+}
+
 // Gap between a tick's end and its label on a vertical scale, where the label stands beside
 // the tick instead of under it.
 constexpr int KLabelGap = 2;
@@ -50,13 +57,13 @@ void TVexSlider::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TVexSlider::SetKnobWidth(int Value) {
-    FKnobWidth = Value;
+    FKnobWidth = Bounded(Value);
     BuildKnob();
     update();
 }
 
 void TVexSlider::SetKnobHeight(int Value) {
-    FKnobHeight = Value;
+    FKnobHeight = Bounded(Value);
     BuildKnob();
     update();
 }
@@ -133,17 +140,17 @@ void TVexSlider::SetSubTickCount(int Value) {
 }
 
 void TVexSlider::SetTickLenght(int Value) {
-    FTickLenght = Value;
+    FTickLenght = Bounded(Value);
     update();
 }
 
 void TVexSlider::SetTickDistance(int Value) {
-    FTickDistance = Value;
+    FTickDistance = Bounded(Value);
     update();
 }
 
 void TVexSlider::SetTickWidth(int Value) {
-    FTickWidth = Value;
+    FTickWidth = Bounded(Value);
     update();
 }
 
@@ -181,12 +188,12 @@ void TVexSlider::SetFormat(const QString &Value) {
 }
 
 void TVexSlider::SetLeftMargin(int Value) {
-    FLeftMargin = Value;
+    FLeftMargin = Bounded(Value);
     update();
 }
 
 void TVexSlider::SetRightMargin(int Value) {
-    FRightMargin = Value;
+    FRightMargin = Bounded(Value);
     update();
 }
 

@@ -63,6 +63,7 @@ public:
     // Knob width in percent of the control's length along the track, knob height (and the
     // depth of the range and bar frames) in percent of its extent across the track. Both rebuild
     // the knob from the control's size at that moment; later resizes keep the knob's pixel size.
+    // These, the tick sizes and the margins are held to +-MaxSide, the largest control's side.
     int KnobWidth() const { return FKnobWidth; }
     void SetKnobWidth(int Value);
     int KnobHeight() const { return FKnobHeight; }

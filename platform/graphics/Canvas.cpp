@@ -11,6 +11,15 @@
 namespace Vex {
 
 namespace {
+// A rectangle from edges and sizes computed in 64 bits, held to +-2^29 pixels (the origin) and
+// 2^30 (the size), so that the edges QRect derives from them stay within an int. Nothing that
+// far out can reach a surface.
+QRect BoundedRect(int64_t Left, int64_t Top, int64_t Width, int64_t Height) {
+    constexpr int64_t KOrigin = int64_t(1) << 29, KSize = int64_t(1) << 30;
+    return QRect(int(std::clamp(Left, -KOrigin, KOrigin)), int(std::clamp(Top, -KOrigin, KOrigin)),
+                 int(std::clamp(Width, -KSize, KSize)), int(std::clamp(Height, -KSize, KSize)));
+}
+
 Qt::PenStyle ToQtPenStyle(TPenStyle Style) {
     switch (Style) {
     case psDash:
@@ -129,7 +138,7 @@ void TCanvas::ApplyMode(QPainter &P) const {
 }
 
 QRect TCanvas::FigureRect(int Left, int Top, int Right, int Bottom) {
-    return QRect(Left, Top, Right - Left - 1, Bottom - Top - 1);
+    return BoundedRect(Left, Top, int64_t(Right) - Left - 1, int64_t(Bottom) - Top - 1);
 }
 
 void TCanvas::LineTo(int X, int Y) {
@@ -144,10 +153,13 @@ void TCanvas::LineTo(int X, int Y) {
             Thin.setCapStyle(Qt::SquareCap);
             P.save();
             P.setPen(Thin);
-            P.setClipRegion(QRegion(QRect(std::min(FPenPos.X, X) - 1, std::min(FPenPos.Y, Y) - 1,
-                                          std::abs(X - FPenPos.X) + 3, std::abs(Y - FPenPos.Y) + 3))
-                                .subtracted(QRegion(X, Y, 1, 1)),
-                            Qt::IntersectClip);
+            const int64_t DX = std::abs(int64_t(X) - FPenPos.X);
+            const int64_t DY = std::abs(int64_t(Y) - FPenPos.Y);
+            P.setClipRegion(
+                QRegion(BoundedRect(int64_t(std::min(FPenPos.X, X)) - 1,
+                                    int64_t(std::min(FPenPos.Y, Y)) - 1, DX + 3, DY + 3))
+                    .subtracted(QRegion(X, Y, 1, 1)),
+                Qt::IntersectClip);
             P.drawLine(FPenPos.X, FPenPos.Y, X, Y);
             P.restore();
         } else {
