@@ -247,6 +247,7 @@ TEST_F(Matrix, AbsurdSizesAndLengthsStayBounded) {
     }
     M.SetPixelHeight(1e30f);
     EXPECT_EQ(M.Height(), TVexGraphicControl::MaxSide);
+    EXPECT_EQ(M.LineHeight(), M.Height());
 }
 
 TEST_F(Matrix, LoadingDefersGlyphsButCharSpacingRebuildsThem) {
