@@ -34,6 +34,8 @@ TVexButton::TVexButton(QWidget *Parent) : TVexMouseControl(Parent) {
 }
 
 void TVexButton::SetAlignment(TAlignment Value) {
+    if (!IsEnumerator(Value))
+        return;
     FAlignment = Value;
     update();
 }
@@ -67,6 +69,8 @@ void TVexButton::SetChecked(bool Value) {
 }
 
 void TVexButton::SetButtonStyle(TButtonStyle Value) {
+    if (!IsEnumerator(Value))
+        return;
     FButtonStyle = Value;
     FBorderType = btNone;
     if (Value == bsCheckbox || Value == bsRadiobutton)
@@ -87,6 +91,8 @@ void TVexButton::SetBorderColor(TColor Value) {
 }
 
 void TVexButton::SetBorderType(TBorderType Value) {
+    if (!IsEnumerator(Value))
+        return;
     FBorderType = Value;
     update();
 }
@@ -111,7 +117,9 @@ void TVexButton::MeasureTextHeight() {
 
 void TVexButton::MouseDown(TMouseButton Button, int X, int Y) {
     TVexMouseControl::MouseDown(Button, X, Y);
-    if (isEnabled())
+    // Only the left button clicks (OnClick): a mark flipped by another button would show a
+    // state that nobody was told of.
+    if (isEnabled() && Button == mbLeft)
         SetChecked(!FChecked);
 }
 

@@ -26,11 +26,11 @@ class VEX_EXPORT TVexButton : public TVexMouseControl {
     Q_PROPERTY(TBorderType BorderType READ BorderType WRITE SetBorderType)
 
 public:
-    enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+    enum TAlignment : int { taLeftJustify, taRightJustify, taCenter };
     Q_ENUM(TAlignment)
-    enum TButtonStyle { bsButton, bsCheckbox, bsRadiobutton };
+    enum TButtonStyle : int { bsButton, bsCheckbox, bsRadiobutton };
     Q_ENUM(TButtonStyle)
-    enum TBorderType { btNone, btSingle, btBevel };
+    enum TBorderType : int { btNone, btSingle, btBevel };
     Q_ENUM(TBorderType)
 
     explicit TVexButton(QWidget *Parent = nullptr);

@@ -183,7 +183,8 @@ void TVexCylinderGauge::SetStep(float Value) {
 }
 
 void TVexCylinderGauge::SetValueFormat(const QString &Value) {
-    FValueFormat = Value;
+    if (IsNumberPicture(Value))
+        FValueFormat = Value;
     RedrawDrum();
 }
 

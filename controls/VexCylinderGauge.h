@@ -118,7 +118,7 @@ public:
     // Value difference between two labels; refused unless positive.
     float Step() const { return FStep; }
     void SetStep(float Value);
-    // Number picture of the labels ("0", "0.0" ...).
+    // Number picture of the labels ("0", "0.0" ...); longer than KMaxPictureLength is refused.
     QString ValueFormat() const { return FValueFormat; }
     void SetValueFormat(const QString &Value);
     // Left margin of the labels in drum pixels; negative is refused.

@@ -74,6 +74,8 @@ void TVexDBLabel::SetDelay(int Value) {
 }
 
 void TVexDBLabel::SetDisplayStyle(TDisplayStyle Value) {
+    if (!IsEnumerator(Value))
+        return;
     FDisplayStyle = Value;
     update();
 }
@@ -92,6 +94,8 @@ void TVexDBLabel::SetHighRes(bool Value) {
 }
 
 void TVexDBLabel::SetAnimationStyle(TAnimationStyle Value) {
+    if (!IsEnumerator(Value))
+        return;
     FAnimationStyle = Value;
     update();
 }

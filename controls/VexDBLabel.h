@@ -51,9 +51,9 @@ class VEX_EXPORT TVexDBLabel : public TVexVBSGraphicControlDA {
     Q_PROPERTY(TAnimationStyle AnimationStyle READ AnimationStyle WRITE SetAnimationStyle)
 
 public:
-    enum TDisplayStyle { dsType, dsFlash, dsFade, dsNormal };
+    enum TDisplayStyle : int { dsType, dsFlash, dsFade, dsNormal };
     Q_ENUM(TDisplayStyle)
-    enum TAnimationStyle { asNone, asUpwards };
+    enum TAnimationStyle : int { asNone, asUpwards };
     Q_ENUM(TAnimationStyle)
 
     explicit TVexDBLabel(QWidget *Parent = nullptr);

@@ -49,6 +49,11 @@ float DegToRad(float Degrees) {
     return float(Degrees * std::numbers::pi / 180.0);
 }
 
+// Geometry from properties, held to the offsets a surface can use before it becomes an integer.
+int Coordinate(double Value) {
+    return Round(std::clamp(Value, -KMaxRenderOffset, KMaxRenderOffset));
+}
+
 // Steps of a scale of Count marks: a single mark has no step.
 float Step(float Span, int Count) {
     return Count > 1 ? Span / float(Count - 1) : 0.0f;
@@ -156,13 +161,47 @@ void TVexGauge::RaiseAlarms(float Before, bool AskedAboveMax) {
 }
 
 void TVexGauge::SetArrowType(TArrowType Value) {
-    if (Value < atSharp2 || Value > atSharpDouble)
-        return;
-    Rebuild(FArrowType, Value);
+    if (IsEnumerator(Value))
+        Rebuild(FArrowType, Value);
+}
+
+void TVexGauge::SetScaleType(TScaleType Value) {
+    if (IsEnumerator(Value))
+        Rebuild(FScaleType, Value);
+}
+
+void TVexGauge::SetValueType(TValueType Value) {
+    if (IsEnumerator(Value))
+        Rebuild(FValueType, Value);
+}
+
+void TVexGauge::RebuildFinite(float &Field, float Value) {
+    if (std::isfinite(Value))
+        Rebuild(Field, Value);
+}
+
+void TVexGauge::SetLowerAlarmThreshold(float Value) {
+    if (std::isfinite(Value))
+        FLowerAlarmThreshold = Value;
+}
+
+void TVexGauge::SetUpperAlarmThreshold(float Value) {
+    if (std::isfinite(Value))
+        FUpperAlarmThreshold = Value;
+}
+
+void TVexGauge::SetScaleFormat(const QString &Value) {
+    if (IsNumberPicture(Value))
+        Rebuild(FScaleFormat, Value);
+}
+
+void TVexGauge::SetValueFormat(const QString &Value) {
+    if (IsNumberPicture(Value))
+        Rebuild(FValueFormat, Value);
 }
 
 void TVexGauge::SetCoverHeight(float Value) {
-    if (!(Value >= 0))
+    if (!(Value >= 0) || !std::isfinite(Value))
         return;
     FCoverHeight = Value;
     if (IsDesigning() || !IsLoading())
@@ -170,9 +209,14 @@ void TVexGauge::SetCoverHeight(float Value) {
 }
 
 void TVexGauge::SetScaleCount(int Value) {
-    if (Value >= 0)
+    if (Value >= 0 && Value <= MaxCount)
         FScaleCount = Value;
     RenderBackground();
+}
+
+void TVexGauge::SetTickCount(int Value) {
+    if (Value <= MaxCount)
+        Rebuild(FTickCount, Value);
 }
 
 void TVexGauge::SetCircular(bool Value) {
@@ -249,13 +293,8 @@ void TVexGauge::RenderBackground() {
     update();
 }
 
-int TVexGauge::ToRender(int ControlPixels) const {
-    return Round(ControlPixels * RenderScale());
-}
-
-int TVexGauge::FromDoubleSize(int DoubleSizePixels) const {
-    const qreal Scale = RenderScale();
-    return Scale == 2 ? DoubleSizePixels : Round(DoubleSizePixels * Scale / 2);
+int TVexGauge::ToRender(double ControlPixels) const {
+    return Coordinate(ControlPixels * RenderScale());
 }
 
 void TVexGauge::UpdateDrawingTools() {
@@ -292,8 +331,9 @@ void TVexGauge::RenderLabels() {
         const QString Text = FormatFloat(FScaleFormat, ValueStep * I + Min());
         const int HW = C.TextWidth(Text) / 2, HH = C.TextHeight(Text) / 2;
         const float T = DegToRad(FGaugeMinAngle + 90) - AngleStep * float(-I);
-        C.TextOut(Round(Rs * std::sin(T)) + BW / 2 + ToRender(OrigoX()) - HW,
-                  Round(Rs * std::cos(T)) + BH / 2 + ToRender(OrigoY()) - HH, Text);
+        C.TextOut(Coordinate(double(Round(Rs * std::sin(T))) + BW / 2 + ToRender(OrigoX()) - HW),
+                  Coordinate(double(Round(Rs * std::cos(T))) + BH / 2 + ToRender(OrigoY()) - HH),
+                  Text);
     }
     C.Brush.Style = bsSolid;
 }
@@ -303,7 +343,7 @@ void TVexGauge::RenderTicks() {
     const int BW = FBuffer->Width(), BH = FBuffer->Height();
     C.Pen.Color = FTickColor;
     C.Pen.Style = psSolid;
-    const int R = Round((BW / 2) * FTickRadius * 0.01);
+    const int R = Coordinate(double(BW / 2) * FTickRadius * 0.01);
     const int CX = BW / 2 + ToRender(OrigoX()), CY = BH / 2 + ToRender(OrigoY());
     const float A0 = float(std::numbers::pi) - DegToRad(FGaugeMaxAngle);
     const float A1 = float(std::numbers::pi) - DegToRad(FGaugeMinAngle);
@@ -311,7 +351,7 @@ void TVexGauge::RenderTicks() {
     for (int I = 0; I < FTickCount; ++I) {
         C.Pen.Width = FromDoubleSize(FTickPenWidth);
         const bool Major = FMajorTickInterval > 0 && I % FMajorTickInterval == 0;
-        const int Length = FromDoubleSize(Major ? 2 * FTickLenght : FTickLenght);
+        const int Length = FromDoubleSize(Major ? 2.0 * FTickLenght : FTickLenght);
         const float A = A0 - AngleStep * float(I);
         const auto At = [&](int Rho) {
             return Point(CX - Round(Rho * std::cos(A)), CY - Round(Rho * std::sin(A)));
@@ -331,7 +371,7 @@ void TVexGauge::RenderUnit() {
     C.Brush.Style = bsClear;
     C.Font = ScaledFont(FUnitFont, RenderScale());
     C.SetTextAlign(TA_LEFT | TA_TOP);
-    C.TextOut(BW / 2 + ToRender(FUnitChoordX) - C.TextWidth(FUnitString) / 2,
+    C.TextOut(Coordinate(double(BW / 2) + ToRender(FUnitChoordX) - C.TextWidth(FUnitString) / 2),
               BH / 2 + ToRender(FUnitChoordY), FUnitString);
     C.Brush.Style = bsSolid;
 }
@@ -347,7 +387,8 @@ void TVexGauge::BuildArrow(TPoint Offset, std::vector<TPoint> &Points) {
         float X = float(Round(P.X * 0.01 * R * FArrowLenght));
         float Y = float(Round(P.Y * 0.01 * R * FArrowWidth));
         RotatePoint(X, Y, FArrowAngle);
-        P = Point(DW / 2 + Round(X) + Offset.X, DH / 2 + Round(Y) + Offset.Y);
+        P = Point(Coordinate(double(DW / 2) + Round(X) + Offset.X),
+                  Coordinate(double(DH / 2) + Round(Y) + Offset.Y));
     }
 }
 
@@ -360,8 +401,9 @@ QRect TVexGauge::BuildNeedles() {
     FArrowAngle =
         180 - FGaugeMinAngle - (FDisplayValue - Min()) * ((FGaugeMaxAngle - FGaugeMinAngle) / Span);
     const qreal Ratio = PixelRatio();
-    const auto Device = [Ratio](int ControlPixels) { return Round(ControlPixels * Ratio); };
-    BuildArrow(Point(Device(FShadowPtX + OrigoX()), Device(FShadowPtY + OrigoY())), FShadowPoints);
+    const auto Device = [Ratio](double ControlPixels) { return Coordinate(ControlPixels * Ratio); };
+    BuildArrow(Point(Device(double(FShadowPtX) + OrigoX()), Device(double(FShadowPtY) + OrigoY())),
+               FShadowPoints);
     BuildArrow(Point(Device(OrigoX()), Device(OrigoY())), FArrowPoints);
     int Left = INT_MAX, Top = INT_MAX, Right = INT_MIN, Bottom = INT_MIN;
     for (const auto *Points : {&FShadowPoints, &FArrowPoints})
@@ -381,47 +423,57 @@ QRect TVexGauge::BuildNeedles() {
 }
 
 QRect TVexGauge::ValueTextRect() const {
-    if (FValueImage.isNull())
-        return {};
-    const QSize Size(int(std::ceil(FValueImage.width() / FValueImageRatio)),
-                     int(std::ceil(FValueImage.height() / FValueImageRatio)));
-    return QRect(FValueImageOrigin, Size);
+    return FValueImage.isNull() ? QRect() : FValueImageRect;
 }
 
 QRect TVexGauge::UpdateValueText() {
     const QString Text = FValueType == vtStandard ? FormatFloat(FValueFormat, Float()) : QString();
     const QRect Before = ValueTextRect();
     const qreal Ratio = PixelRatio();
-    if (Text != FValueText || FValueFont != FValueImageFont || Ratio != FValueImageRatio) {
+    const bool NewText =
+        Text != FValueText || FValueFont != FValueImageFont || Ratio != FValueImageRatio;
+    if (NewText) {
         FValueText = Text;
         FValueImageFont = FValueFont;
         FValueImageRatio = Ratio;
+        const QFontMetrics Metrics(FValueFont.ToQFont());
+        FValueTextWidth =
+            Text.isEmpty() ? 0 : Metrics.horizontalAdvance(FValueFont.DisplayText(Text));
+        FValueMargin = Metrics.height();
+    }
+    // The text's top-left corner: centred on the face centre, plus the offset. Around the text
+    // lies a margin of a line's height for glyphs that reach beyond their advance.
+    const int Factor = HalvesRendering() ? 2 : 1;
+    const int CX = int(FBuffer->Width() / Factor / 2 / Ratio);
+    const int CY = int(FBuffer->Height() / Factor / 2 / Ratio);
+    const double Left = double(CX) + FValueChoordX - FValueTextWidth / 2 - FValueMargin;
+    const double Top = double(CY) + FValueChoordY - FValueMargin;
+    FValueImageOrigin = QPoint(Coordinate(Left), Coordinate(Top));
+    // Only the part on the control is drawn and kept: a far offset or a huge font costs no more
+    // than the control's own area.
+    const QRect Visible =
+        QRect(FValueImageOrigin, QPoint(Coordinate(Left + FValueTextWidth + 2.0 * FValueMargin) - 1,
+                                        Coordinate(Top + 3.0 * FValueMargin) - 1))
+            .intersected(rect());
+    if (NewText || Visible != FValueImageRect) {
+        FValueImageRect = Visible;
         FValueImage = QImage();
-        if (!Text.isEmpty()) {
-            // Drawn once over transparency at device resolution, with a margin of a line's
-            // height for glyphs that reach beyond their advance; every paint copies it.
+        if (!Text.isEmpty() && !Visible.isEmpty()) {
+            // Drawn once over transparency at device resolution; every paint copies it.
             const QFont Font = FValueFont.ToQFont();
-            const QFontMetrics Metrics(Font);
-            const QString Shown = FValueFont.DisplayText(Text);
-            FValueTextWidth = Metrics.horizontalAdvance(Shown);
-            FValueMargin = Metrics.height();
-            FValueImage = QImage(int(std::ceil((FValueTextWidth + 2 * FValueMargin) * Ratio)),
-                                 int(std::ceil(3 * FValueMargin * Ratio)),
+            FValueImage = QImage(int(std::ceil(Visible.width() * Ratio)),
+                                 int(std::ceil(Visible.height() * Ratio)),
                                  QImage::Format_ARGB32_Premultiplied);
             FValueImage.setDevicePixelRatio(Ratio);
             FValueImage.fill(Qt::transparent);
             QPainter P(&FValueImage);
             P.setFont(Font);
             P.setPen(ToQColor(FValueFont.Color));
-            P.drawText(FValueMargin, FValueMargin + Metrics.ascent(), Shown);
+            const QPoint At = FValueImageOrigin - Visible.topLeft();
+            P.drawText(At.x() + FValueMargin, At.y() + FValueMargin + QFontMetrics(Font).ascent(),
+                       FValueFont.DisplayText(Text));
         }
     }
-    // The text's top-left corner: centred on the face centre, plus the offset.
-    const int Factor = HalvesRendering() ? 2 : 1;
-    const int CX = int(FBuffer->Width() / Factor / 2 / Ratio);
-    const int CY = int(FBuffer->Height() / Factor / 2 / Ratio);
-    FValueImageOrigin = QPoint(CX + FValueChoordX - FValueTextWidth / 2 - FValueMargin,
-                               CY + FValueChoordY - FValueMargin);
     return Before.united(ValueTextRect());
 }
 
@@ -475,7 +527,7 @@ void TVexGauge::Paint(TCanvas &Canvas) {
         const TPoint Corners[] = {Device(Text.topLeft()), Device(Text.topRight()),
                                   Device(Text.bottomLeft()), Device(Text.bottomRight())};
         ClipUnlessInside(Corners, P);
-        P.drawImage(FValueImageOrigin, FValueImage);
+        P.drawImage(FValueImageRect.topLeft(), FValueImage);
         P.setClipping(false);
     }
 
@@ -499,8 +551,8 @@ void TVexGauge::Paint(TCanvas &Canvas) {
     P.setClipping(false);
 
     if (FCoverHeight > 0) {
-        const QRect Band(QPoint(0, height() - Round(height() * FCoverHeight * 0.01)),
-                         QPoint(width() - 1, height() - 1));
+        const int Rows = std::min(height(), Round(height() * FCoverHeight * 0.01));
+        const QRect Band(QPoint(0, height() - Rows), QPoint(width() - 1, height() - 1));
         P.drawImage(QRectF(Band), Screen,
                     QRectF(Band.left() * Ratio, Band.top() * Ratio, Band.width() * Ratio,
                            Band.height() * Ratio));

@@ -58,7 +58,9 @@ class VEX_EXPORT TVexGauge : public TVexAngularMeter {
     Q_PROPERTY(QString ValueFormat READ ValueFormat WRITE SetValueFormat)
 
 public:
-    enum TArrowType {
+    // A fixed type, so a number written through the meta-object system is a value the setter
+    // can refuse rather than an invalid enumerator.
+    enum TArrowType : int {
         atSharp2,
         atPlain,
         atArrow,
@@ -72,12 +74,16 @@ public:
         atSharpDouble
     };
     Q_ENUM(TArrowType)
-    enum TScaleType { stNormal, stRotated, stNoScale };
+    enum TScaleType : int { stNormal, stRotated, stNoScale };
     Q_ENUM(TScaleType)
-    enum TValueType { vtStandard, vtNone };
+    enum TValueType : int { vtStandard, vtNone };
     Q_ENUM(TValueType)
 
     static constexpr int FaceCount = 21;
+    // Tick and label counts above this are refused: far past the point where marks merge into
+    // a ring on any face, and a rebuild with this many labels still takes about a tenth of a
+    // second.
+    static constexpr int MaxCount = 10000;
 
     explicit TVexGauge(QWidget *Parent = nullptr);
 
@@ -107,14 +113,16 @@ public:
 
     TColor ArrowColor() const { return FArrowColor; }
     void SetArrowColor(TColor Value) { Rebuild(FArrowColor, Value); }
+    // Floats that are not finite are refused, here and in every other setter.
     float ArrowLenght() const { return FArrowLenght; }
-    void SetArrowLenght(float Value) { Rebuild(FArrowLenght, Value); }
+    void SetArrowLenght(float Value) { RebuildFinite(FArrowLenght, Value); }
     // Values outside the outline table are refused.
     TArrowType ArrowType() const { return FArrowType; }
     void SetArrowType(TArrowType Value);
     float ArrowWidth() const { return FArrowWidth; }
-    void SetArrowWidth(float Value) { Rebuild(FArrowWidth, Value); }
-    // Height of the lower cover band in percent of the control's height; negative is refused.
+    void SetArrowWidth(float Value) { RebuildFinite(FArrowWidth, Value); }
+    // Height of the lower cover band in percent of the control's height; negative is refused,
+    // and above 100 the band covers the whole control.
     float CoverHeight() const { return FCoverHeight; }
     void SetCoverHeight(float Value);
     // The window outline: an ellipse, or the full rectangle.
@@ -126,7 +134,7 @@ public:
     bool ForceSquare() const { return FForceSquare; }
     void SetForceSquare(bool Value) { FForceSquare = Value; }
     float LowerAlarmThreshold() const { return FLowerAlarmThreshold; }
-    void SetLowerAlarmThreshold(float Value) { FLowerAlarmThreshold = Value; }
+    void SetLowerAlarmThreshold(float Value);
     int MajorTickInterval() const { return FMajorTickInterval; }
     void SetMajorTickInterval(int Value) { Rebuild(FMajorTickInterval, Value); }
     // Selects face 1 to 21 and sets the outline to suit it; other values, and any value while the
@@ -134,15 +142,17 @@ public:
     int ResourceImageIndex() const { return FResourceImageIndex; }
     void SetResourceImageIndex(int Value);
     TScaleType ScaleType() const { return FScaleType; }
-    void SetScaleType(TScaleType Value) { Rebuild(FScaleType, Value); }
+    void SetScaleType(TScaleType Value);
     QString ScaleFormat() const { return FScaleFormat; }
-    void SetScaleFormat(const QString &Value) { Rebuild(FScaleFormat, Value); }
+    // Pictures longer than KMaxPictureLength are refused.
+    void SetScaleFormat(const QString &Value);
+    // Negative counts and counts above MaxCount are refused.
     int ScaleCount() const { return FScaleCount; }
     void SetScaleCount(int Value);
     TFont ScaleFont() const { return FScaleFont; }
     void SetScaleFont(const TFont &Value) { Rebuild(FScaleFont, Value); }
     float ScaleRadius() const { return FScaleRadius; }
-    void SetScaleRadius(float Value) { Rebuild(FScaleRadius, Value); }
+    void SetScaleRadius(float Value) { RebuildFinite(FScaleRadius, Value); }
     int ShadowPtX() const { return FShadowPtX; }
     void SetShadowPtX(int Value) { Rebuild(FShadowPtX, Value); }
     int ShadowPtY() const { return FShadowPtY; }
@@ -155,14 +165,15 @@ public:
     void SetTickColor(TColor Value) { Rebuild(FTickColor, Value); }
     int TickPenWidth() const { return FTickPenWidth; }
     void SetTickPenWidth(int Value) { Rebuild(FTickPenWidth, Value); }
+    // Counts above MaxCount are refused; below 1 no tick is drawn.
     int TickCount() const { return FTickCount; }
-    void SetTickCount(int Value) { Rebuild(FTickCount, Value); }
+    void SetTickCount(int Value);
     int TickRadius() const { return FTickRadius; }
     void SetTickRadius(int Value) { Rebuild(FTickRadius, Value); }
     int TickLenght() const { return FTickLenght; }
     void SetTickLenght(int Value) { Rebuild(FTickLenght, Value); }
     float UpperAlarmThreshold() const { return FUpperAlarmThreshold; }
-    void SetUpperAlarmThreshold(float Value) { FUpperAlarmThreshold = Value; }
+    void SetUpperAlarmThreshold(float Value);
     QString UnitString() const { return FUnitString; }
     void SetUnitString(const QString &Value) { Rebuild(FUnitString, Value); }
     TFont UnitFont() const { return FUnitFont; }
@@ -178,9 +189,9 @@ public:
     TFont ValueFont() const { return FValueFont; }
     void SetValueFont(const TFont &Value) { Rebuild(FValueFont, Value); }
     TValueType ValueType() const { return FValueType; }
-    void SetValueType(TValueType Value) { Rebuild(FValueType, Value); }
+    void SetValueType(TValueType Value);
     QString ValueFormat() const { return FValueFormat; }
-    void SetValueFormat(const QString &Value) { Rebuild(FValueFormat, Value); }
+    void SetValueFormat(const QString &Value);
 
 signals:
     // Float moved above UpperAlarmThreshold, or below LowerAlarmThreshold.
@@ -204,16 +215,16 @@ private:
         Field = Value;
         RenderBackground();
     }
+    void RebuildFinite(float &Field, float Value);
     // A gauge built in code is never loaded: it becomes ready when first shown or painted.
     void BecomeReady();
     void ApplyOutline();
     void RenderLabels();
     void RenderTicks();
     void RenderUnit();
-    // An offset or length in control pixels, or in the double-size rendering's pixels, at the
-    // rendering's scale.
-    int ToRender(int ControlPixels) const;
-    int FromDoubleSize(int DoubleSizePixels) const;
+    // An offset or length in control pixels at the rendering's scale, held to the coordinates
+    // a surface can use.
+    int ToRender(double ControlPixels) const;
     // The picture a paint starts from: the background, with the outside of a round outline
     // transparent.
     void UpdateScreenImage();
@@ -243,9 +254,11 @@ private:
     // Scratch for the painter's points, so that a frame allocates nothing.
     std::vector<QPoint> FPolygon;
     QImage FScreen;
-    // The value text rendered once, at device resolution, over transparency; its text, font and
-    // ratio; where it stands in control pixels.
+    // The value text rendered once, at device resolution, over transparency, as far as it lies
+    // on the control; its text, font and ratio; where the whole text's box and the part kept
+    // stand in control pixels.
     QImage FValueImage;
+    QRect FValueImageRect;
     QString FValueText;
     TFont FValueImageFont;
     qreal FValueImageRatio = 0;

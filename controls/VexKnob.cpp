@@ -34,10 +34,6 @@ int BoundedRound(double Value, double Limit = KMaxOffset) {
     return Round(std::clamp(Value, -Limit, Limit));
 }
 
-template <typename TEnum> bool InRange(TEnum Value, TEnum Last) {
-    return int(Value) >= 0 && int(Value) <= int(Last);
-}
-
 bool IsKnobScale(TScaleType Type) {
     return Type >= stKnobHorizontal && Type <= stKnobRot270;
 }
@@ -248,22 +244,22 @@ void TVexKnob::SetKnobSize(int Value) {
 }
 
 void TVexKnob::SetKnobSurfaceType(TKnobSurfaceType Value) {
-    if (InRange(Value, kstGrip))
+    if (IsEnumerator(Value))
         Rebuild(FKnobSurfaceType, Value);
 }
 
 void TVexKnob::SetGranularityType(TGranularityType Value) {
-    if (InRange(Value, gtRaster))
+    if (IsEnumerator(Value))
         Rebuild(FGranularityType, Value);
 }
 
 void TVexKnob::SetTickType(TItemType Value) {
-    if (InRange(Value, itLine) && Value != FTickType)
+    if (IsEnumerator(Value) && Value != FTickType)
         Rebuild(FTickType, Value);
 }
 
 void TVexKnob::SetTickLocation(TItemLocation Value) {
-    if (InRange(Value, ilOnBackground))
+    if (IsEnumerator(Value))
         Rebuild(FTickLocation, Value);
 }
 
@@ -278,12 +274,12 @@ void TVexKnob::SetTickMinorSize(float Value) {
 }
 
 void TVexKnob::SetIndicatorType(TItemType Value) {
-    if (InRange(Value, itLine))
+    if (IsEnumerator(Value))
         Rebuild(FIndicatorType, Value);
 }
 
 void TVexKnob::SetIndicatorLocation(TItemLocation Value) {
-    if (InRange(Value, ilOnBackground))
+    if (IsEnumerator(Value))
         Rebuild(FIndicatorLocation, Value);
 }
 
@@ -299,7 +295,7 @@ void TVexKnob::SetScaleRadius(float Value) {
 }
 
 void TVexKnob::SetScaleType(TScaleType Value) {
-    if (InRange(Value, stBackRot270))
+    if (IsEnumerator(Value))
         Rebuild(FScaleType, Value);
 }
 
@@ -313,7 +309,7 @@ void TVexKnob::SetCaptions(const QStringList &Value) {
 }
 
 void TVexKnob::SetScaleAlign(TCaptionAlign Value) {
-    if (InRange(Value, caCenter))
+    if (IsEnumerator(Value))
         Rebuild(FScaleAlign, Value);
 }
 

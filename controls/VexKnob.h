@@ -212,8 +212,12 @@ public:
     void SetScaleRadius(float Value);
     TScaleType ScaleType() const { return FScaleType; }
     void SetScaleType(TScaleType Value);
+    // Longer than KMaxPictureLength is refused.
     QString ScaleFormat() const { return FScaleFormat; }
-    void SetScaleFormat(const QString &Value) { Rebuild(FScaleFormat, Value); }
+    void SetScaleFormat(const QString &Value) {
+        if (IsNumberPicture(Value))
+            Rebuild(FScaleFormat, Value);
+    }
     // The labels of an indexed knob. A list with lines also sets ScaleItemCount to their
     // number (except while loading, where ScaleItemCount is read as stored); an empty list is
     // taken without a rebuild.

@@ -12,8 +12,12 @@ namespace Vex {
 namespace VexKnobTypes {
 Q_NAMESPACE_EXPORT(VEX_EXPORT)
 
+// Every enumeration has int as its fixed type: a number written through the meta-object system
+// (an editor, a script) is then a value of the type, which the setters refuse when it names no
+// enumerator, instead of an invalid enumerator.
+
 // The relief the shading map gives the knob's face.
-enum TKnobSurfaceType {
+enum TKnobSurfaceType : int {
     kstNone,
     kstConic,
     kstStandard,
@@ -34,20 +38,20 @@ enum TKnobSurfaceType {
 Q_ENUM_NS(TKnobSurfaceType)
 
 // The grain added to the face: per-pixel noise, none, or streaks along the rows.
-enum TGranularityType { gtNoise, gtNone, gtRaster };
+enum TGranularityType : int { gtNoise, gtNone, gtRaster };
 Q_ENUM_NS(TGranularityType)
 
 // The shape of ticks and of the indicator.
-enum TItemType { itNone, itTriangle, itRectangle, itCircle, itLine };
+enum TItemType : int { itNone, itTriangle, itRectangle, itCircle, itLine };
 Q_ENUM_NS(TItemType)
 
 // Whether a mark is printed on the turning face or on the fixed background.
-enum TItemLocation { ilNowhere, ilOnKnob, ilOnBackground };
+enum TItemLocation : int { ilNowhere, ilOnKnob, ilOnBackground };
 Q_ENUM_NS(TItemLocation)
 
 // Where the scale is printed (on the knob or around it) and how its text is turned: level,
 // or along the arc with a further 0, 90, 180 or 270 degrees.
-enum TScaleType {
+enum TScaleType : int {
     stNone,
     stKnobHorizontal,
     stKnobRot0,
@@ -63,7 +67,7 @@ enum TScaleType {
 Q_ENUM_NS(TScaleType)
 
 // Where a level label stands against its point on the scale's arc.
-enum TCaptionAlign { caInwards, caOutwards, caCenter };
+enum TCaptionAlign : int { caInwards, caOutwards, caCenter };
 Q_ENUM_NS(TCaptionAlign)
 } // namespace VexKnobTypes
 

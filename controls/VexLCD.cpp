@@ -130,6 +130,8 @@ void TVexLCD::SetSegmentColor(TColor Value) {
 }
 
 void TVexLCD::SetFormat(const QString &Value) {
+    if (!IsNumberPicture(Value))
+        return;
     FFormat = Value;
     FormatDisplayText();
     RebuildDisplay();

@@ -35,7 +35,7 @@ class VEX_EXPORT TVexLCD : public TVexVBSGraphicControlDA {
 public:
     // The eight segment outlines, in the order they are stored and drawn: the first six are the
     // outer ring, the first seven make an 8.
-    enum TSegment {
+    enum TSegment : int {
         sgUpperLeft,
         sgLowerLeft,
         sgLowerRight,
@@ -70,7 +70,8 @@ public:
     void SetShadowColor(TColor Value);
     TColor SegmentColor() const { return FSegmentColor; }
     void SetSegmentColor(TColor Value);
-    // The picture Value is formatted with; "." and "," both draw the decimal point.
+    // The picture Value is formatted with; "." and "," both draw the decimal point. Pictures
+    // longer than KMaxPictureLength are refused.
     QString Format() const { return FFormat; }
     void SetFormat(const QString &Value);
     // Cell width and segment thickness as fractions of the cell height.

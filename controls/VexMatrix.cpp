@@ -176,7 +176,7 @@ void TVexMatrix::SetLightBrightness(int Value) {
 }
 
 void TVexMatrix::SetAlignment(TAlignment Value) {
-    if (Value < taLeftJustify || Value > taCenter)
+    if (!IsEnumerator(Value))
         return;
     FAlignment = Value;
     if (Rendering())
@@ -216,10 +216,10 @@ TVexMatrix::TDots TVexMatrix::Dots() const {
 }
 
 int TVexMatrix::LineHeight() const {
-    // A line taller than the largest surface could not be drawn.
+    // No control is taller than MaxSide: the line's height follows its dots up to there.
     return std::clamp(2 * CellSpacing() + MatrixGlyphRows * DotHeight() +
                           (MatrixGlyphRows - 1) * DotSpacing(),
-                      0, TBitmap::MaxDimension);
+                      0, MaxSide);
 }
 
 int TVexMatrix::GlyphWidth() const {

@@ -40,7 +40,7 @@ class VEX_EXPORT TVexMatrix : public TVexVBSGraphicControlDA {
     Q_PROPERTY(TAlign Align READ Align WRITE SetAlign)
 
 public:
-    enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+    enum TAlignment : int { taLeftJustify, taRightJustify, taCenter };
     Q_ENUM(TAlignment)
 
     // Entries of the glyph table: entry 0 and the last six carry no character; the character

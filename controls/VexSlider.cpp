@@ -6,11 +6,18 @@
 
 #include <QKeyEvent>
 #include <QPointer>
+#include <algorithm>
 #include <cmath>
 
 namespace Vex {
 
 namespace {
+// Lengths, margins and knob percentages are held to the largest control's side either way:
+// nothing larger shows differently, and sums of a few of them stay within an int.
+int Bounded(int Value) {
+    return std::clamp(Value, -TVexGraphicControl::MaxSide, TVexGraphicControl::MaxSide);
+}
+
 // Gap between a tick's end and its label on a vertical scale, where the label stands beside
 // the tick instead of under it.
 constexpr int KLabelGap = 2;
@@ -50,13 +57,13 @@ void TVexSlider::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TVexSlider::SetKnobWidth(int Value) {
-    FKnobWidth = Value;
+    FKnobWidth = Bounded(Value);
     BuildKnob();
     update();
 }
 
 void TVexSlider::SetKnobHeight(int Value) {
-    FKnobHeight = Value;
+    FKnobHeight = Bounded(Value);
     BuildKnob();
     update();
 }
@@ -133,17 +140,17 @@ void TVexSlider::SetSubTickCount(int Value) {
 }
 
 void TVexSlider::SetTickLenght(int Value) {
-    FTickLenght = Value;
+    FTickLenght = Bounded(Value);
     update();
 }
 
 void TVexSlider::SetTickDistance(int Value) {
-    FTickDistance = Value;
+    FTickDistance = Bounded(Value);
     update();
 }
 
 void TVexSlider::SetTickWidth(int Value) {
-    FTickWidth = Value;
+    FTickWidth = Bounded(Value);
     update();
 }
 
@@ -153,7 +160,7 @@ void TVexSlider::SetTickColor(TColor Value) {
 }
 
 void TVexSlider::SetSliderType(TVexSliderType Value) {
-    if (Value == FSliderType || Value < ustTrackbar || Value > ustLiquidBar)
+    if (Value == FSliderType || !IsEnumerator(Value))
         return;
     FSliderType = Value;
     // A bar fills the whole control.
@@ -166,7 +173,7 @@ void TVexSlider::SetSliderType(TVexSliderType Value) {
 }
 
 void TVexSlider::SetOrientation(TVexSliderOrientation Value) {
-    if (Value == FOrientation || Value < usoHorizontal || Value > usoVertical)
+    if (Value == FOrientation || !IsEnumerator(Value))
         return;
     FOrientation = Value;
     BuildKnob();
@@ -174,17 +181,19 @@ void TVexSlider::SetOrientation(TVexSliderOrientation Value) {
 }
 
 void TVexSlider::SetFormat(const QString &Value) {
+    if (!IsNumberPicture(Value))
+        return;
     FFormat = Value;
     update();
 }
 
 void TVexSlider::SetLeftMargin(int Value) {
-    FLeftMargin = Value;
+    FLeftMargin = Bounded(Value);
     update();
 }
 
 void TVexSlider::SetRightMargin(int Value) {
-    FRightMargin = Value;
+    FRightMargin = Bounded(Value);
     update();
 }
 

@@ -48,9 +48,9 @@ class VEX_EXPORT TVexSlider : public TVexGraphicControl {
     Q_PROPERTY(TFont Font READ Font WRITE SetFont)
 
 public:
-    enum TVexSliderType { ustTrackbar, ustRangeSelector, ustLiquidBar };
+    enum TVexSliderType : int { ustTrackbar, ustRangeSelector, ustLiquidBar };
     Q_ENUM(TVexSliderType)
-    enum TVexSliderOrientation { usoHorizontal, usoVertical };
+    enum TVexSliderOrientation : int { usoHorizontal, usoVertical };
     Q_ENUM(TVexSliderOrientation)
 
     // More ticks than any screen has pixels are refused, so a paint always ends.
@@ -63,6 +63,7 @@ public:
     // Knob width in percent of the control's length along the track, knob height (and the
     // depth of the range and bar frames) in percent of its extent across the track. Both rebuild
     // the knob from the control's size at that moment; later resizes keep the knob's pixel size.
+    // These, the tick sizes and the margins are held to +-MaxSide, the largest control's side.
     int KnobWidth() const { return FKnobWidth; }
     void SetKnobWidth(int Value);
     int KnobHeight() const { return FKnobHeight; }
@@ -102,7 +103,7 @@ public:
     // A change rebuilds the knob, which points down the control or across it.
     TVexSliderOrientation Orientation() const { return FOrientation; }
     void SetOrientation(TVexSliderOrientation Value);
-    // Picture of the scale labels.
+    // Picture of the scale labels; longer than KMaxPictureLength is refused.
     QString Format() const { return FFormat; }
     void SetFormat(const QString &Value);
     int LeftMargin() const { return FLeftMargin; }

@@ -30,7 +30,7 @@ VEX_EXPORT std::optional<TFont> ExecuteFontDialog(QWidget *Parent, const TFont &
 VEX_EXPORT TFontDialogFunction SetFontDialog(TFontDialogFunction Function);
 
 struct VEX_EXPORT TFileDialogRequest {
-    enum TMode { fdOpen, fdSave };
+    enum TMode : int { fdOpen, fdSave };
     TMode Mode = fdOpen;
     // Descriptions and patterns, each followed by "|": "Bitmaps (*.bmp)|*.bmp|JPEG ...|*.jpg".
     QString Filter;

@@ -74,7 +74,7 @@ public:
     static constexpr int KEditHeight = 20;
 
     // How a slider bound to a property converts between the property and its position.
-    enum TSliderConversion {
+    enum TSliderConversion : int {
         scRounded,     // shows the value; writes the position rounded to a whole number
         scAsIs,        // shows the value; writes the position unchanged
         scLoadRounded, // shows the value rounded to a whole number; writes the position unchanged
@@ -82,7 +82,7 @@ public:
     };
 
     // What a font panel shows: "Arial, 10 pt, bold"; "Arial, 9" in the font itself; "Arial".
-    enum TFontCaption { fcDescription, fcNameAndSize, fcName };
+    enum TFontCaption : int { fcDescription, fcNameAndSize, fcName };
 
 protected:
     // Remembers Control and names it in the caption: "<caption> [<name>]", or "<name>".

@@ -126,14 +126,22 @@ TVexGraphicControl::TVexGraphicControl(QWidget *Parent) : QWidget(Parent) {
 TVexGraphicControl::~TVexGraphicControl() = default;
 
 void TVexGraphicControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    // A control is never larger than the surfaces its descendants keep at its size.
-    AWidth = std::clamp(AWidth, 0, TBitmap::MaxDimension);
-    AHeight = std::clamp(AHeight, 0, TBitmap::MaxDimension);
-    if (AWidth > 0 && int64_t(AWidth) * AHeight > TBitmap::MaxPixels)
-        AHeight = int(TBitmap::MaxPixels / AWidth);
+    // Positions stay within what a widget can take, so that the right and bottom edges (and
+    // the sums of docking) stay within an int.
+    ALeft = std::clamp(ALeft, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    ATop = std::clamp(ATop, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    AWidth = std::clamp(AWidth, 0, MaxSide);
+    AHeight = std::clamp(AHeight, 0, MaxSide);
+    if (AWidth > 0 && int64_t(AWidth) * AHeight > MaxArea)
+        AHeight = int(MaxArea / AWidth);
     FBounds = Rect(ALeft, ATop, ALeft + AWidth, ATop + AHeight);
     if (geometry() != FBounds.ToQRect())
         setGeometry(FBounds.ToQRect());
+}
+
+void TVexGraphicControl::SetMouseInputType(TMouseInputType Value) {
+    if (IsEnumerator(Value))
+        FMouseInputType = Value;
 }
 
 void TVexGraphicControl::SetShowHint(bool Value) {
@@ -157,7 +165,7 @@ void TVexGraphicControl::SetCursor(int Value) {
 }
 
 void TVexGraphicControl::SetAlign(TAlign Value) {
-    if (Value == FAlign)
+    if (Value == FAlign || !IsEnumerator(Value))
         return;
     FAlign = Value;
     if (QWidget *P = parentWidget()) {

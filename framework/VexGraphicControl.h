@@ -6,15 +6,32 @@
 #include "platform/core/Component.h"
 #include "platform/core/Errors.h"
 #include "platform/core/VexExport.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/Region.h"
 #include "toolkit/VexStream.h"
 
+#include <QMetaEnum>
 #include <QWidget>
 #include <functional>
 
 namespace Vex {
+
+// Whether Value is one of the enumerators its type declares. An enumerated property can be
+// written with any number through the meta-object system (a form loader, Designer, a script);
+// the number arrives in the enumeration's int, and setters refuse what names no enumerator.
+template <typename TEnum> bool IsEnumerator(TEnum Value) {
+    return QMetaEnum::fromType<TEnum>().valueToKey(int(Value)) != nullptr;
+}
+
+// Whether Value may serve as a number picture (FormatFloat). No instrument shows more than a few
+// dozen characters of a number: a picture longer than this is a damaged value, refused, whose
+// text would otherwise cost every rebuild a layout of that length.
+constexpr qsizetype KMaxPictureLength = 255;
+inline bool IsNumberPicture(const QString &Value) {
+    return Value.size() <= KMaxPictureLength;
+}
 
 class VEX_EXPORT TVexGraphicControl : public QWidget, public TVexComponent {
     Q_OBJECT
@@ -32,13 +49,18 @@ class VEX_EXPORT TVexGraphicControl : public QWidget, public TVexComponent {
     Q_PROPERTY(TAlign Align READ Align WRITE SetAlign STORED false)
 
 public:
-    enum TMouseInputType { mitDragXY, mitDragX, mitDragY, mitAngular, mitNone };
+    enum TMouseInputType : int { mitDragXY, mitDragX, mitDragY, mitAngular, mitNone };
     Q_ENUM(TMouseInputType)
-    enum TVexMouseState { msCreated, msEntered, msExited, msClicked };
+    enum TVexMouseState : int { msCreated, msEntered, msExited, msClicked };
     Q_ENUM(TVexMouseState)
-    enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+    enum TAlign : int { alNone, alTop, alBottom, alLeft, alRight, alClient };
     Q_ENUM(TAlign)
     enum TMouseButton : unsigned { mbLeft = 1, mbRight = 2, mbMiddle = 4 };
+
+    // The largest control. The instruments draw at twice their size, so a control is held to
+    // half a bitmap's side and a quarter of its area: its double-size surfaces still fit.
+    static constexpr int MaxSide = TBitmap::MaxDimension / 2;
+    static constexpr int64_t MaxArea = TBitmap::MaxPixels / 4;
 
     explicit TVexGraphicControl(QWidget *Parent = nullptr);
     ~TVexGraphicControl() override;
@@ -56,7 +78,7 @@ public:
     virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
 
     TMouseInputType MouseInputType() const { return FMouseInputType; }
-    void SetMouseInputType(TMouseInputType Value) { FMouseInputType = Value; }
+    void SetMouseInputType(TMouseInputType Value);
     bool AllowInput() const { return FAllowInput; }
     void SetAllowInput(bool Value) { FAllowInput = Value; }
     bool ShowHint() const { return FShowHint; }

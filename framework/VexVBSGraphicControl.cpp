@@ -119,9 +119,10 @@ qreal TVexVBSGraphicControl::RenderScale(bool Supersampled) const {
     return Supersampled && HalvesRendering() ? 2 * FPixelRatio : FPixelRatio;
 }
 
-int TVexVBSGraphicControl::FromDoubleSize(int DoubleSizePixels) const {
+int TVexVBSGraphicControl::FromDoubleSize(double DoubleSizePixels) const {
     const qreal Scale = RenderScale();
-    return Scale == 2 ? DoubleSizePixels : Round(DoubleSizePixels * Scale / 2);
+    const double Pixels = Scale == 2 ? DoubleSizePixels : DoubleSizePixels * Scale / 2;
+    return Round(std::clamp(Pixels, -KMaxRenderOffset, KMaxRenderOffset));
 }
 
 QSize TVexVBSGraphicControl::DeviceSize(int AWidth, int AHeight) const {

@@ -29,6 +29,11 @@ namespace Vex {
 
 class TVexVBlankTimer;
 
+// Lengths and offsets in rendering pixels are held to this many pixels either side of a
+// surface's origin: far beyond the largest surface, and small enough that sums of a few such
+// values stay within an int.
+inline constexpr double KMaxRenderOffset = 1 << 22;
+
 class VEX_EXPORT TVexVBSGraphicControl : public TVexGraphicControl {
     Q_OBJECT
 
@@ -82,8 +87,9 @@ protected:
     // Whether a double-size rendering is to be halved: only below ratio 2.
     bool HalvesRendering() const { return FPixelRatio < 2; }
     // A length given in pixels of the double-size rendering of an ordinary screen, in rendering
-    // pixels at RenderScale(): unchanged at ratios 1 and 2, rounded otherwise.
-    int FromDoubleSize(int DoubleSizePixels) const;
+    // pixels at RenderScale(): unchanged at ratios 1 and 2, rounded otherwise; held to
+    // +-KMaxRenderOffset, so that a length from a property at the int limits leaves room for sums.
+    int FromDoubleSize(double DoubleSizePixels) const;
     // The control's size, or a size in control pixels, in device pixels, rounded up so that the
     // surface covers the control.
     QSize DeviceSize() const { return DeviceSize(Width(), Height()); }

@@ -125,18 +125,23 @@ void SaveControlToFile(const QObject &Control, const QString &FileName, TVexStre
 
 void LoadControlFromFile(QObject &Control, const QString &FileName, TVexStreamFormat Format,
                          const std::function<void()> &BeforeApply) {
+    LoadControlFromData(Control, ReadBoundedFile(FileName), Format, FileName, BeforeApply);
+}
+
+void LoadControlFromData(QObject &Control, const QByteArray &Data, TVexStreamFormat Format,
+                         const QString &SourceName, const std::function<void()> &BeforeApply) {
     QBuffer Stream;
-    Stream.setData(ReadBoundedFile(FileName));
+    Stream.setData(Data);
     Stream.open(QIODevice::ReadWrite);
     if (Format == sfCompressed) {
         try {
             // Text beyond what the reader takes is refused while inflating, not after.
             DecompressStream(Stream, KMaxComponentTextSize);
         } catch (const EVexError &E) {
-            RaiseFileError(FileName, E.Message());
+            RaiseFileError(SourceName, E.Message());
         }
     }
-    ReadComponentText(Control, QString::fromLatin1(Stream.data()), FileName, BeforeApply);
+    ReadComponentText(Control, QString::fromLatin1(Stream.data()), SourceName, BeforeApply);
 }
 
 } // namespace Vex

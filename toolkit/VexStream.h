@@ -13,7 +13,7 @@
 
 namespace Vex {
 
-enum TVexStreamFormat { sfText, sfCompressed };
+enum TVexStreamFormat : int { sfText, sfCompressed };
 
 // Control files larger than this are refused before they are read.
 constexpr qint64 KMaxControlFileSize = 8 * 1024 * 1024;
@@ -33,6 +33,12 @@ VEX_EXPORT void SaveControlToFile(const QObject &Control, const QString &FileNam
 // unchanged. Only a good file gets BeforeApply called, then its values set.
 VEX_EXPORT void LoadControlFromFile(QObject &Control, const QString &FileName,
                                     TVexStreamFormat Format,
+                                    const std::function<void()> &BeforeApply = {});
+
+// As LoadControlFromFile, for the bytes of a control file already in memory; SourceName stands
+// for the file name in error messages.
+VEX_EXPORT void LoadControlFromData(QObject &Control, const QByteArray &Data,
+                                    TVexStreamFormat Format, const QString &SourceName,
                                     const std::function<void()> &BeforeApply = {});
 
 // Marks embedded frames the way the reader expects them: a block header (a line starting with

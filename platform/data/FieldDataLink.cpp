@@ -2,6 +2,10 @@
 
 #include "platform/core/Errors.h"
 
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
 namespace Vex {
 
 TFieldDataLink::TFieldDataLink(QObject *Owner) : QObject(Owner) {}
@@ -43,7 +47,13 @@ void TFieldDataLink::Notify() {
 }
 
 float TFieldDataLink::AsFloat() const {
-    return HasField() ? float(FDataSource->DataSet()->FieldValue(FFieldName).toDouble()) : 0.0f;
+    if (!HasField())
+        return 0.0f;
+    // A database may hold numbers no float can: they become the largest float of their sign
+    // (converting them unclamped is undefined). NaN passes as NaN.
+    const double Value = FDataSource->DataSet()->FieldValue(FFieldName).toDouble();
+    return std::isnan(Value) ? float(Value)
+                             : float(std::clamp(Value, -double(FLT_MAX), double(FLT_MAX)));
 }
 
 QString TFieldDataLink::AsString() const {

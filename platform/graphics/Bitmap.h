@@ -15,7 +15,7 @@ namespace Vex {
 
 class TCanvas;
 
-enum TTransparentMode { tmAuto, tmFixed };
+enum TTransparentMode : int { tmAuto, tmFixed };
 
 class VEX_EXPORT TBitmap {
 public:

@@ -4,11 +4,22 @@
 
 #include <QFontMetrics>
 #include <QPolygon>
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace Vex {
 
 namespace {
+// A rectangle from edges and sizes computed in 64 bits, held to +-2^29 pixels (the origin) and
+// 2^30 (the size), so that the edges QRect derives from them stay within an int. Nothing that
+// far out can reach a surface.
+QRect BoundedRect(int64_t Left, int64_t Top, int64_t Width, int64_t Height) {
+    constexpr int64_t KOrigin = int64_t(1) << 29, KSize = int64_t(1) << 30;
+    return QRect(int(std::clamp(Left, -KOrigin, KOrigin)), int(std::clamp(Top, -KOrigin, KOrigin)),
+                 int(std::clamp(Width, -KSize, KSize)), int(std::clamp(Height, -KSize, KSize)));
+}
+
 Qt::PenStyle ToQtPenStyle(TPenStyle Style) {
     switch (Style) {
     case psDash:
@@ -127,7 +138,7 @@ void TCanvas::ApplyMode(QPainter &P) const {
 }
 
 QRect TCanvas::FigureRect(int Left, int Top, int Right, int Bottom) {
-    return QRect(Left, Top, Right - Left - 1, Bottom - Top - 1);
+    return BoundedRect(Left, Top, int64_t(Right) - Left - 1, int64_t(Bottom) - Top - 1);
 }
 
 void TCanvas::LineTo(int X, int Y) {
@@ -142,10 +153,13 @@ void TCanvas::LineTo(int X, int Y) {
             Thin.setCapStyle(Qt::SquareCap);
             P.save();
             P.setPen(Thin);
-            P.setClipRegion(QRegion(QRect(std::min(FPenPos.X, X) - 1, std::min(FPenPos.Y, Y) - 1,
-                                          std::abs(X - FPenPos.X) + 3, std::abs(Y - FPenPos.Y) + 3))
-                                .subtracted(QRegion(X, Y, 1, 1)),
-                            Qt::IntersectClip);
+            const int64_t DX = std::abs(int64_t(X) - FPenPos.X);
+            const int64_t DY = std::abs(int64_t(Y) - FPenPos.Y);
+            P.setClipRegion(
+                QRegion(BoundedRect(int64_t(std::min(FPenPos.X, X)) - 1,
+                                    int64_t(std::min(FPenPos.Y, Y)) - 1, DX + 3, DY + 3))
+                    .subtracted(QRegion(X, Y, 1, 1)),
+                Qt::IntersectClip);
             P.drawLine(FPenPos.X, FPenPos.Y, X, Y);
             P.restore();
         } else {
@@ -309,13 +323,33 @@ void TCanvas::StretchDraw(const TRect &Dest, const TBitmap &Source) {
 void TCanvas::CopyRect(const TRect &Dest, TCanvas &Source, const TRect &SourceRect) {
     if (!Source.FImage || Source.FImage->isNull() || Dest.IsEmpty() || SourceRect.IsEmpty())
         return;
+    // Only the part of SourceRect on the source picture is copied, onto the matching part of
+    // Dest, and the painter clips that to this surface: rectangles reaching far outside either
+    // surface cost no more than the surfaces. Sizes are taken in 64 bits, as a rectangle
+    // spanning the whole int range is wider than an int.
+    const int64_t SW = int64_t(SourceRect.Right) - SourceRect.Left;
+    const int64_t SH = int64_t(SourceRect.Bottom) - SourceRect.Top;
+    const QRect Picture = Source.FImage->rect();
+    const int L = std::max<int64_t>(SourceRect.Left, Picture.left());
+    const int T = std::max<int64_t>(SourceRect.Top, Picture.top());
+    const int R = std::min<int64_t>(SourceRect.Right, Picture.right() + 1);
+    const int B = std::min<int64_t>(SourceRect.Bottom, Picture.bottom() + 1);
+    if (R <= L || B <= T)
+        return;
+    const double SX = (double(Dest.Right) - Dest.Left) / double(SW);
+    const double SY = (double(Dest.Bottom) - Dest.Top) / double(SH);
+    const QRectF To(Dest.Left + (double(L) - SourceRect.Left) * SX,
+                    Dest.Top + (double(T) - SourceRect.Top) * SY, (R - L) * SX, (B - T) * SY);
     Source.Release();
-    const QImage Copied = Source.FImage->copy(SourceRect.ToQRect());
+    const QImage Copied = Source.FImage->copy(QRect(L, T, R - L, B - T));
     QPainter &P = Painter();
     if (!P.isActive())
         return;
     P.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    P.drawImage(Dest.ToQRect(), Copied);
+    if (To == QRectF(To.toRect()))
+        P.drawImage(To.toRect(), Copied);
+    else
+        P.drawImage(To, Copied);
 }
 
 TColor TCanvas::Pixel(int X, int Y) {

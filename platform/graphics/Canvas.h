@@ -20,11 +20,11 @@ namespace Vex {
 
 class TBitmap;
 
-enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum TPenStyle : int { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 // pmNot inverts the destination (used for the dotted design-time outline); pmXor and pmNotXor
 // combine the pen colour with it.
-enum TPenMode { pmCopy, pmNot, pmXor, pmNotXor };
-enum TBrushStyle { bsSolid, bsClear };
+enum TPenMode : int { pmCopy, pmNot, pmXor, pmNotXor };
+enum TBrushStyle : int { bsSolid, bsClear };
 
 struct VEX_EXPORT TPen {
     TColor Color = clBlack;

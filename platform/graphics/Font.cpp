@@ -82,7 +82,8 @@ QFont TFont::ToQFont() const {
     F.setStrikeOut(Style & fsStrikeOut);
     int Pixels = KDefaultPixelHeight;
     if (Height < 0) {
-        Pixels = -Height;
+        // Negated in 64 bits: the most negative int has no positive counterpart.
+        Pixels = int(std::min<int64_t>(-int64_t(Height), KMaxPixelHeight));
     } else if (Height > 0) {
         // A positive height is the whole cell (ascent + descent): scale the em size to fit it.
         QFont Probe = F;

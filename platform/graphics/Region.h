@@ -9,7 +9,7 @@
 
 namespace Vex {
 
-enum TRegionCombine { RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY };
+enum TRegionCombine : int { RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY };
 
 class VEX_EXPORT TRegion {
 public:

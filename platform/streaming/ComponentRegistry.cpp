@@ -30,6 +30,13 @@ bool IsComponentClassRegistered(const QString &ClassName) {
     return Registry().count(ClassName) > 0;
 }
 
+QStringList RegisteredComponentClasses() {
+    QStringList Names;
+    for (const auto &[Name, Entry] : Registry())
+        Names << Name;
+    return Names;
+}
+
 QObject *CreateComponent(const QString &ClassName, QObject *Owner) {
     const auto It = Registry().find(ClassName);
     return It == Registry().end() ? nullptr : It->second.Factory(Owner);

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -21,6 +22,8 @@ using TComponentFactory = std::function<QObject *(QObject *Owner)>;
 VEX_EXPORT void RegisterComponentClass(const QString &ClassName, const QMetaObject &Class,
                                        TComponentFactory Factory);
 VEX_EXPORT bool IsComponentClassRegistered(const QString &ClassName);
+// Every registered class name, in alphabetical order.
+VEX_EXPORT QStringList RegisteredComponentClasses();
 // The meta-object of the registered class ClassName, or nullptr.
 VEX_EXPORT const QMetaObject *ComponentClass(const QString &ClassName);
 // A new component of the registered class ClassName owned by Owner, or nullptr when the class

@@ -110,7 +110,7 @@ TEST(VexButton, DelayHoldsTheOldProgressForTwoPaints) {
     EXPECT_FLOAT_EQ(B.Progress(), 0.2f);
 }
 
-TEST(VexButton, EveryPressTogglesCheckedForEveryStyle) {
+TEST(VexButton, EveryLeftPressTogglesCheckedForEveryStyle) {
     for (auto Style : {TVexButton::bsButton, TVexButton::bsCheckbox, TVexButton::bsRadiobutton}) {
         TVexButton B;
         B.SetButtonStyle(Style);
@@ -120,6 +120,11 @@ TEST(VexButton, EveryPressTogglesCheckedForEveryStyle) {
         Press(&B, QPoint(5, 5));
         EXPECT_FALSE(B.Checked()) << Style;
         EXPECT_EQ(B.MouseState(), TVexButton::msClicked);
+        // Other buttons raise no click, and so flip no mark.
+        Release(&B, QPoint(5, 5));
+        Press(&B, QPoint(5, 5), Qt::RightButton);
+        Press(&B, QPoint(5, 5), Qt::MiddleButton);
+        EXPECT_FALSE(B.Checked()) << Style;
     }
 }
 

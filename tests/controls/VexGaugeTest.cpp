@@ -1,6 +1,7 @@
 #include "controls/VexGauge.h"
 #include "framework/VexVBlankTimer.h"
 #include "platform/core/Component.h"
+#include "platform/streaming/ComponentStream.h"
 #include "toolkit/DIBFX.h"
 
 #include <QImage>
@@ -329,6 +330,48 @@ TEST_F(Gauge, AnglesAreNormalisedAndBadCountsRefused) {
         Paint();
         EXPECT_GE(G.ArrowPoints().size(), 4u);
     }
+}
+
+TEST_F(Gauge, AHostileFileLoadsBoundedInTimeSpaceAndArithmetic) {
+    Paint();
+    QString Text = WriteComponentText(G);
+    // Counts that would run the tick and label loops for ever, a cover band of a million
+    // percent, and geometry at the ends of the int range.
+    const std::pair<const char *, const char *> Lines[] = {
+        {"Left = 0", "Left = 2147483647"},
+        {"Top = 0", "Top = -2147483648"},
+        {"OrigoX = 0", "OrigoX = 2147483647"},
+        {"OrigoY = 0", "OrigoY = -2147483648"},
+        {"CoverHeight = 0", "CoverHeight = 1000000"},
+        {"ScaleCount = 11", "ScaleCount = 100000"},
+        {"ScaleRadius = 0.555", "ScaleRadius = 3e38"},
+        {"ShadowPtX = 1", "ShadowPtX = 2147483647"},
+        {"TickCount = 51", "TickCount = 2147483647"},
+        {"TickRadius = 75", "TickRadius = -2147483648"},
+        {"TickLenght = 10", "TickLenght = -2147483648"},
+        {"ValueChoordX = 0", "ValueChoordX = 2147483647"},
+        {"ValueChoordY = 0", "ValueChoordY = -2147483648"},
+        {"ValueFont.Height = -11", "ValueFont.Height = -2147483648"},
+    };
+    const auto WholeLine = [](const char *Line) {
+        return QStringLiteral("\n  ") + QLatin1String(Line) + QStringLiteral("\r\n");
+    };
+    for (const auto &[From, To] : Lines) {
+        ASSERT_TRUE(Text.contains(WholeLine(From))) << From;
+        Text.replace(WholeLine(From), WholeLine(To));
+    }
+    QWidget Other;
+    TVexGauge Copy(&Other);
+    ReadComponentText(Copy, Text, QStringLiteral("hostile"));
+    EXPECT_EQ(Copy.TickCount(), 51);
+    EXPECT_EQ(Copy.ScaleCount(), 11);
+    EXPECT_EQ(Copy.ScaleRadius(), 3e38f);
+    EXPECT_LE(Copy.Left(), QWIDGETSIZE_MAX);
+    EXPECT_GE(Copy.Top(), -QWIDGETSIZE_MAX);
+    // The band covers every row: only the background shows, the needle nowhere.
+    Copy.SetCircular(false);
+    const QImage Shown = Copy.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(Shown, Copy.Buffer().Image().copy(0, 0, Copy.width(), Copy.height()));
 }
 
 TEST_F(Gauge, AlarmsFireWhenTheValueCrossesTheirThresholds) {

@@ -184,9 +184,13 @@ TEST_F(LCD, EmptySizesSkipTheRebuild) {
 }
 
 TEST_F(LCD, AbsurdInputRendersWithoutOverflow) {
-    // A text of 20000 digits runs off the left edge; only the cells that show are walked.
+    // A picture of 20000 digits is refused; the longest one taken runs off the left edge and
+    // only the cells that show are walked.
+    const QString Before = L.Format();
     L.SetFormat(QString(20000, u'0'));
-    ASSERT_EQ(L.DisplayText().size(), 20000);
+    EXPECT_EQ(L.Format(), Before);
+    L.SetFormat(QString(KMaxPictureLength, u'0'));
+    ASSERT_EQ(L.DisplayText().size(), KMaxPictureLength);
     EXPECT_EQ(L.CellLefts().size(), 8u);
     EXPECT_LT(L.CellLefts().front(), 0);
 

@@ -246,7 +246,8 @@ TEST_F(Matrix, AbsurdSizesAndLengthsStayBounded) {
         EXPECT_EQ(M.Cells().size(), 14u) << Alignment;
     }
     M.SetPixelHeight(1e30f);
-    EXPECT_EQ(M.Height(), TBitmap::MaxDimension);
+    EXPECT_EQ(M.Height(), TVexGraphicControl::MaxSide);
+    EXPECT_EQ(M.LineHeight(), M.Height());
 }
 
 TEST_F(Matrix, LoadingDefersGlyphsButCharSpacingRebuildsThem) {

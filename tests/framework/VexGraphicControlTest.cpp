@@ -170,7 +170,7 @@ TEST(BufferedControl, BufferFollowsBoundsFromEveryPath) {
     EXPECT_EQ(C.Buffer().Height(), 30);
     C.SetBounds(0, 0, -10, 1 << 30);
     EXPECT_EQ(C.Width(), 0);
-    EXPECT_LE(C.Height(), TBitmap::MaxDimension);
+    EXPECT_LE(C.Height(), TVexGraphicControl::MaxSide);
 }
 
 TEST(FrameTimer, OneTimerForAllControlsInCreationOrder) {

@@ -4,6 +4,7 @@
 #include "platform/data/VexDBGrid.h"
 
 #include <QSqlTableModel>
+#include <cfloat>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -31,6 +32,19 @@ TEST_F(DataLayer, LinkReportsRecordMovesOnlyWhenBound) {
     Table.First();
     EXPECT_EQ(Changes, 3);
     EXPECT_FALSE(Link.HasField());
+}
+
+TEST_F(DataLayer, NumbersBeyondAFloatReadAsTheLargestFloat) {
+    TFieldDataLink Link;
+    Link.SetDataSource(&Source);
+    Link.SetFieldName(QStringLiteral("Salary"));
+    Table.Open();
+    Table.SetFieldValue(QStringLiteral("Salary"), 1e300);
+    EXPECT_EQ(Link.AsFloat(), FLT_MAX);
+    // Salaries are held positive; a text field reads as its number.
+    Link.SetFieldName(QStringLiteral("LastName"));
+    Table.SetFieldValue(QStringLiteral("LastName"), QStringLiteral("-1e300"));
+    EXPECT_EQ(Link.AsFloat(), -FLT_MAX);
 }
 
 TEST_F(DataLayer, WritesReachTheFileAtOnce) {

@@ -4,7 +4,10 @@
 #include "platform/core/Errors.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/Font.h"
+#include "platform/streaming/ComponentStream.h"
+#include "toolkit/VexCompression.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
@@ -235,6 +238,25 @@ TEST(ControlFile, FormatIsToldByTheFirstByte) {
         EXPECT_EQ(DetectStreamFormat(ReadAll(FileName).left(1)), Format);
     }
     EXPECT_EQ(DetectStreamFormat(QByteArray()), sfText);
+}
+
+TEST(ControlFile, BytesInMemoryReadAsTheirFileWould) {
+    TFileProbe Source;
+    Fill(Source);
+    QBuffer Packed;
+    Packed.setData(WriteComponentText(Source).toLatin1());
+    CompressStream(Packed);
+    TFileProbe Copy;
+    LoadControlFromData(Copy, Packed.data(), sfCompressed, QStringLiteral("clipboard"));
+    ExpectSameValues(Copy, Source);
+    EXPECT_EQ(Copy.LoadedCount, 1);
+    try {
+        LoadControlFromData(Copy, Packed.data().left(12), sfCompressed,
+                            QStringLiteral("clipboard"));
+        ADD_FAILURE() << "no error raised";
+    } catch (const EVexError &E) {
+        EXPECT_EQ(E.Message(), QStringLiteral("clipboard: error"));
+    }
 }
 
 TEST(ControlFile, BadFilesNameTheFileAndChangeNothing) {
