@@ -1,9 +1,8 @@
 #include "demo/VexComponentsDemo_Gallery.h"
 
 #include "demo/VexComponentsDemo_Main.h"
-#include "demo/VexComponentsDemo_Menu.h"
 #include "demo/VexComponentsDemo_Page.h"
-#include "demo/VexComponentsDemo_Pages.h"
+#include "demo/VexComponentsDemo_Tour.h"
 #include "framework/VexGraphicControl.h"
 #include "framework/VexVBlankTimer.h"
 #include "platform/core/Errors.h"
@@ -11,11 +10,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
-#include <QRegularExpression>
 
 namespace Vex {
 
@@ -37,23 +34,6 @@ QList<QPointer<TTimer>> RunningTimers(const TfrmMain &Main) {
             if (Timer->Enabled())
                 Timers << Timer;
     return Timers;
-}
-
-// "VU-type gauges" -> "VU-type-gauges".
-QString FileNamePart(const QString &Text) {
-    static const QRegularExpression Unsafe(QStringLiteral("[^A-Za-z0-9]+"));
-    return QString(Text).replace(Unsafe, QStringLiteral("-"));
-}
-
-void Click(QWidget *Control) {
-    const QPointF Centre = QRectF(Control->rect()).center();
-    const QPointF Global = Control->mapToGlobal(Centre);
-    QMouseEvent Press(QEvent::MouseButtonPress, Centre, Global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(Control, &Press);
-    QMouseEvent Release(QEvent::MouseButtonRelease, Centre, Global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QCoreApplication::sendEvent(Control, &Release);
 }
 
 class TGallery {
@@ -104,7 +84,7 @@ private:
             Painter.drawRect(QRect(At, Dialog.size()).adjusted(-1, -1, 0, 0));
             Editor.hide();
         });
-        Click(Control);
+        ClickControl(Control);
         SetModalRunner(Previous);
         if (Picture.isNull())
             throw EVexError(QStringLiteral("No editor opened for %1").arg(Name));
@@ -116,10 +96,6 @@ private:
     QStringList FFiles;
 };
 
-bool Reachable(const TfrmMain &Main, const TDemoMenuEntry &Entry) {
-    return DemoPageRegistered(Entry.PageClass) &&
-           (!Entry.NeedsDatabase || Main.DatabaseAvailable());
-}
 } // namespace
 
 void RunPageFor(TfrmMain &Main, int Frames) {
@@ -148,21 +124,9 @@ QStringList WriteGallery(TfrmMain &Main, const QString &Folder) {
     // The window system's answer to the show (the window is exposed and may paint) arrives
     // through the event loop.
     QCoreApplication::processEvents();
-    Main.ShowContactPage();
-    Gallery.Take(QStringLiteral("contact"));
-    const std::vector<TDemoMenu> &Menus = DemoMenus();
-    for (int I = 0; I < int(Menus.size()); ++I) {
-        const TDemoMenu &Menu = Menus[size_t(I)];
-        Main.OpenProduct(I);
-        Gallery.Take(
-            FileNamePart(Menu.Product + QStringLiteral(" ") + Menu.Entries.front().Caption));
-        for (size_t E = 1; E < Menu.Entries.size(); ++E) {
-            const TDemoMenuEntry &Entry = Menu.Entries[E];
-            if (!Reachable(Main, Entry))
-                continue;
-            Main.ChooseMenuEntry(Entry);
-            Gallery.Take(FileNamePart(Menu.Product + QStringLiteral(" ") + Entry.Caption));
-        }
+    for (const TDemoStop &Stop : DemoTour(Main)) {
+        Stop.Show(Main);
+        Gallery.Take(Stop.Name);
     }
     return Gallery.Files();
 }

@@ -1,14 +1,17 @@
 // VexComponentsDemo: the demonstration application. Opens the main window where there is a
-// display; with --gallery, or where there is none, photographs every page into PNG files.
+// display; with --gallery, or where there is none, photographs every page into PNG files; with
+// --soak, tours every page for a given time and reports the memory it holds after each tour.
 
 #include "demo/VexComponentsDemo_Application.h"
 #include "demo/VexComponentsDemo_Database.h"
 #include "demo/VexComponentsDemo_Gallery.h"
 #include "demo/VexComponentsDemo_Main.h"
+#include "demo/VexComponentsDemo_Soak.h"
 #include "platform/core/Errors.h"
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QTextStream>
 #include <cstdio>
 
@@ -30,16 +33,45 @@ QStringList Arguments(int Argc, char **Argv) {
     return List;
 }
 
-int RunGallery(const QString &Folder) {
-    // Nothing may wait for a click: errors and the data pages' message go to the console.
+// Nothing may wait for a click: errors and the data pages' message go to the console.
+void MessagesToConsole() {
     SetApplicationErrorHandler([](const QString &Message) { qWarning("%s", qPrintable(Message)); });
     TfrmMain::SetMessageBox(
         [](QWidget *, const QString &Text) { qWarning("%s", qPrintable(Text)); });
+}
+
+int RunGallery(const QString &Folder) {
+    MessagesToConsole();
     QTextStream Out(stdout);
     try {
         TfrmMain Main;
         for (const QString &File : WriteGallery(Main, Folder))
             Out << QDir::toNativeSeparators(File) << '\n';
+    } catch (const EVexError &Error) {
+        qCritical("VexComponentsDemo: %s", qPrintable(Error.Message()));
+        return 1;
+    }
+    return 0;
+}
+
+// Report: a file name, or empty for the standard output.
+int RunSoakFor(int Seconds, const QString &Report) {
+    MessagesToConsole();
+    QFile File;
+    if (Report.isEmpty()) {
+        if (!File.open(stdout, QIODevice::WriteOnly))
+            return 1;
+    } else {
+        File.setFileName(Report);
+        if (!File.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+            qCritical("VexComponentsDemo: cannot write %s", qPrintable(Report));
+            return 1;
+        }
+    }
+    QTextStream Out(&File);
+    try {
+        TfrmMain Main;
+        RunSoak(Main, TSoakOptions{Seconds}, Out);
     } catch (const EVexError &Error) {
         qCritical("VexComponentsDemo: %s", qPrintable(Error.Message()));
         return 1;
@@ -64,8 +96,19 @@ int main(int argc, char **argv) {
         QStringLiteral("Save a picture of every page into <folder> instead of opening the "
                        "window."),
         QStringLiteral("folder"));
+    const QCommandLineOption Soak(
+        QStringLiteral("soak"),
+        QStringLiteral("Tour every page and editor for <seconds> (at least one whole tour) and "
+                       "write the resident memory after each tour."),
+        QStringLiteral("seconds"));
+    const QCommandLineOption SoakReport(
+        QStringLiteral("soak-report"),
+        QStringLiteral("Write the soak run's lines into <file> instead of the standard output."),
+        QStringLiteral("file"));
     Parser.addOption(Help);
     Parser.addOption(Gallery);
+    Parser.addOption(Soak);
+    Parser.addOption(SoakReport);
     const QStringList Args = Arguments(argc, argv);
     // Without an application object the parser cannot name the program itself.
     const QString Usage = Parser.helpText().replace(QStringLiteral("<executable_name>"),
@@ -79,19 +122,29 @@ int main(int argc, char **argv) {
         return 0;
     }
 
+    bool SoakGiven = false;
+    const int SoakSeconds = Parser.value(Soak).toInt(&SoakGiven);
+    if (Parser.isSet(Soak) && (!SoakGiven || SoakSeconds < 0)) {
+        std::fprintf(stderr, "--soak takes a number of seconds, not '%s'\n",
+                     qPrintable(Parser.value(Soak)));
+        return 1;
+    }
+
     QString GalleryFolder = Parser.value(Gallery);
-    if (GalleryFolder.isEmpty() && NoDisplay()) {
+    if (GalleryFolder.isEmpty() && !SoakGiven && NoDisplay()) {
         GalleryFolder = QString::fromLatin1(KDefaultGallery);
         std::fprintf(stderr,
                      "No display is available (neither DISPLAY nor WAYLAND_DISPLAY is set): "
                      "writing pictures of the pages to %s instead of opening the window.\n",
                      qPrintable(QDir(GalleryFolder).absolutePath()));
     }
-    // The gallery never needs a window on screen.
-    if (!GalleryFolder.isEmpty() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    // The gallery and the soak run never need a window on screen.
+    if ((!GalleryFolder.isEmpty() || SoakGiven) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     TVexDemoApplication App(argc, argv);
+    if (SoakGiven)
+        return RunSoakFor(SoakSeconds, Parser.value(SoakReport));
     if (!GalleryFolder.isEmpty())
         return RunGallery(GalleryFolder);
     TfrmMain Main;
